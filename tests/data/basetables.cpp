@@ -1,0 +1,65 @@
+#include "basetables.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
+
+namespace {
+
+QSqlDatabase base()
+{
+    const QString connection = QStringLiteral("built-base");
+    if (QSqlDatabase::contains(connection))
+        return QSqlDatabase::database(connection);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    db.setDatabaseName(QStringLiteral(MORVEX_PROGRAM_DIR "base.mdb"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    db.open();
+    return db;
+}
+
+QString quoted(const QString &name)
+{
+    QString q = name;
+    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+} // namespace
+
+namespace BaseTables {
+
+QStringList columns(const QString &table)
+{
+    QStringList names;
+    QSqlQuery query(base());
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table))))
+        return names;
+    while (query.next())
+        names.append(query.value(1).toString());
+    return names;
+}
+
+QList<QStringList> rows(const QString &table)
+{
+    QList<QStringList> result;
+    QSqlQuery query(base());
+    if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(quoted(table))))
+        return result;
+    const int count = query.record().count();
+    while (query.next()) {
+        QStringList row;
+        for (int i = 0; i < count; ++i)
+            row.append(query.value(i).isNull() ? QString() : query.value(i).toString());
+        result.append(row);
+    }
+    return result;
+}
+
+double number(const QString &cell, bool *ok)
+{
+    return cell.trimmed().toDouble(ok);
+}
+
+} // namespace BaseTables
