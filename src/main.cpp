@@ -1,7 +1,25 @@
+#include "platform/boxmessages.h"
+#include "platform/programexit.h"
+#include "shell/form1.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    // The classic look the layout was designed for: frame captions on the frame line, compact
+    // option buttons.
+    QApplication::setStyle(QStringLiteral("Windows"));
+    BoxMessages messages;
+    ImmediateExit exit;
+    Environment environment;
+    environment.executableDir = QCoreApplication::applicationDirPath();
+    environment.messages = &messages;
+    environment.exit = &exit;
+
+    Form1 window(environment);
+    if (!window.Form_Load())
+        return 1;
+    window.show();
+    return app.exec();
 }

@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() < 2)
+    if (args.isEmpty())
         return fail(QStringLiteral("usage: make_base <output database> <table.csv>..."));
 
     const QString output = args.first();

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "catalogue/recordsetmodel.h"
+
+#include <QObject>
+#include <QString>
+
+// The data source of the size grid: a database file, a record source (a table name or a
+// catalogue SQL text), and the record set that Refresh reads. The file is only ever read:
+// it is opened read-only and never created.
+class DataSource : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DataSource)
+
+public:
+    explicit DataSource(const QString &driver = QStringLiteral("QSQLITE"), QObject *parent = nullptr);
+    ~DataSource() override;
+
+    // Points the source at a database file; reads nothing yet. Fails only when the database
+    // driver cannot be had.
+    bool setDatabaseName(const QString &path);
+    QString DatabaseName() const { return m_databaseName; }
+
+    void setRecordSource(const QString &text) { m_recordSource = text; }
+    QString RecordSource() const { return m_recordSource; }
+
+    // Opens the file if needed and reads the whole record set into the model. On a failure
+    // (no file, not a database, no such table or column, a record source of another form) the
+    // record set is emptied, error says why, and false is returned.
+    bool Refresh(QString *error = nullptr);
+
+    RecordSetModel *records() { return &m_records; }
+    const RecordSetModel *records() const { return &m_records; }
+
+private:
+    bool open(QString *error);
+    void close();
+
+    QString m_driver;
+    QString m_connection;
+    QString m_databaseName;
+    QString m_recordSource;
+    RecordSetModel m_records;
+};

@@ -1,0 +1,58 @@
+#include "catalogue/recordsetmodel.h"
+
+RecordSetModel::RecordSetModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void RecordSetModel::reset(const QStringList &columns, QList<QStringList> rows)
+{
+    beginResetModel();
+    m_columns = columns;
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void RecordSetModel::clear()
+{
+    reset({}, {});
+}
+
+QString RecordSetModel::cell(int row, int column) const
+{
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size())
+        return QString();
+    return m_rows.at(row).value(column);
+}
+
+int RecordSetModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int RecordSetModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant RecordSetModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return QVariant();
+    return cell(index.row(), index.column());
+}
+
+QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return m_columns.value(section);
+    return QString();
+}
+
+Qt::ItemFlags RecordSetModel::flags(const QModelIndex &index) const
+{
+    // Read-only: the user may only move the current cell.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+
+// The rows of a record source, every cell as the text stored in the base. Holding all rows
+// at once keeps the row positions complete and lets the grid show each figure unchanged.
+class RecordSetModel : public QAbstractTableModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RecordSetModel)
+
+public:
+    explicit RecordSetModel(QObject *parent = nullptr);
+
+    void reset(const QStringList &columns, QList<QStringList> rows);
+    void clear();
+    QString cell(int row, int column) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    QStringList m_columns;
+    QList<QStringList> m_rows;
+};

@@ -1,0 +1,101 @@
+#include "shell/controltable.h"
+
+#include "shell/twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+{
+    const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
+    switch (spec.kind) {
+    case ControlSpec::Kind::Frame: return new QGroupBox(caption, parent);
+    case ControlSpec::Kind::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setAlignment((spec.look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        return label;
+    }
+    case ControlSpec::Kind::TextBox: return new QLineEdit(caption, parent);
+    case ControlSpec::Kind::Button: return new QPushButton(caption, parent);
+    case ControlSpec::Kind::Option: return new QRadioButton(caption, parent);
+    case ControlSpec::Kind::ComboBox: {
+        auto *combo = new QComboBox(parent);
+        combo->setEditable(true);
+        return combo;
+    }
+    case ControlSpec::Kind::Premade: break;
+    }
+    return nullptr;
+}
+
+void applyLook(QWidget *widget, const ControlSpec &spec)
+{
+    const ControlSpec::Look &look = spec.look;
+    if (look.fontFamily || look.pointSize > 0 || look.bold || look.italic || look.underline) {
+        QFont font = widget->font();
+        if (look.fontFamily)
+            font.setFamily(QString::fromLatin1(look.fontFamily));
+        if (look.pointSize > 0)
+            font.setPointSizeF(look.pointSize);
+        font.setBold(look.bold);
+        font.setItalic(look.italic);
+        font.setUnderline(look.underline);
+        widget->setFont(font);
+    }
+    // Every control names its own text colour, so that a coloured frame caption does not
+    // colour the controls inside the frame.
+    QPalette palette = widget->palette();
+    const QColor text = look.text.isValid() ? look.text
+                                            : QApplication::palette().color(QPalette::WindowText);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, look.text.isValid() ? look.text
+                                                         : QApplication::palette().color(QPalette::Text));
+    palette.setColor(QPalette::ButtonText, look.text.isValid() ? look.text
+                                                               : QApplication::palette().color(QPalette::ButtonText));
+    if (look.background.isValid()) {
+        palette.setColor(QPalette::Base, look.background);
+        palette.setColor(QPalette::Button, look.background);
+        palette.setColor(QPalette::Window, look.background);
+    }
+    widget->setPalette(palette);
+    if (look.toolTip)
+        widget->setToolTip(QString::fromUtf8(look.toolTip));
+    if (look.pointingHand)
+        widget->setCursor(Qt::PointingHandCursor);
+    if (look.checked)
+        if (auto *option = qobject_cast<QRadioButton *>(widget))
+            option->setChecked(true);
+    if (look.hidden)
+        widget->hide();
+}
+
+} // namespace
+
+QHash<QString, QWidget *> buildControls(QWidget *window, std::initializer_list<ControlSpec> table,
+                                        const QHash<QString, QWidget *> &premade)
+{
+    QHash<QString, QWidget *> controls;
+    for (const ControlSpec &spec : table) {
+        const QString name = QString::fromLatin1(spec.name);
+        QWidget *parent = spec.container ? controls.value(QString::fromLatin1(spec.container)) : window;
+        Q_ASSERT_X(parent, "buildControls", spec.name);
+        QWidget *widget = spec.kind == ControlSpec::Kind::Premade ? premade.value(name)
+                                                                  : createControl(spec, parent);
+        Q_ASSERT_X(widget, "buildControls", spec.name);
+        widget->setParent(parent);
+        widget->setObjectName(name);
+        widget->setGeometry(Twips::rect(spec.left, spec.top, spec.width, spec.height));
+        applyLook(widget, spec);
+        if (!spec.look.hidden)
+            widget->show();
+        controls.insert(name, widget);
+    }
+    return controls;
+}
