@@ -1,0 +1,150 @@
+#include "calc/massrules.h"
+
+#include "calc/readnumber.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double Pi = 3.1415;
+constexpr double SteelDensity = 7850;       // kg/m³
+constexpr double SteelDensityPerMm = 7.85;  // the pipe rule's dimensions are in millimetres
+
+bool isFiniteNumber(double value)
+{
+    return std::isfinite(value);
+}
+
+// Storing into a single-precision field fails, as an overflow, when the value does not fit.
+std::optional<float> toSingle(double value)
+{
+    if (!isFiniteNumber(value) || std::fabs(value) > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+CalcOutcome error()
+{
+    return {CalcOutcome::Kind::ArithmeticError, 0, 0};
+}
+
+CalcOutcome results(double onePiece, double total)
+{
+    if (!isFiniteNumber(onePiece) || !isFiniteNumber(total))
+        return error();
+    return {CalcOutcome::Kind::Results, onePiece, total};
+}
+
+// Every expression is evaluated left to right in double, the single-precision unit mass and
+// the 16-bit divisors widened first.
+CalcOutcome byLength(const CalcState &s, const CalcInputs &in)
+{
+    const double um = s.UnitMass;
+    return results(um * in.length / s.LengthDivisor / s.MassDivisor,
+                   um * in.length / s.LengthDivisor * in.pieces / s.MassDivisor);
+}
+
+// The mass of one piece (or of 1 m²) is computed in single precision on purpose.
+CalcOutcome perUnit(const CalcState &s, double count)
+{
+    const float one = s.UnitMass / static_cast<float>(s.MassDivisor);
+    const double um = s.UnitMass;
+    return results(one, um * count / s.MassDivisor);
+}
+
+CalcOutcome smoothSheet(const CalcState &s, const CalcInputs &in)
+{
+    const double um = s.UnitMass; // thickness, mm
+    return results(um / 1000 * SteelDensity * in.length / s.LengthDivisor * in.width / s.LengthDivisor
+                       / s.MassDivisor,
+                   um / 1000 * SteelDensity * in.length / s.LengthDivisor * in.width / s.LengthDivisor
+                       * in.pieces / s.MassDivisor);
+}
+
+CalcOutcome ribbedSheet(const CalcState &s, const CalcInputs &in)
+{
+    const double um = s.UnitMass; // kg per m²
+    return results(um * in.length / s.LengthDivisor * in.width / s.LengthDivisor / s.MassDivisor,
+                   um * in.length / s.LengthDivisor * in.width / s.LengthDivisor * in.pieces
+                       / s.MassDivisor);
+}
+
+} // namespace
+
+std::optional<float> WeldedMeshUnitMass(double a, double b, double k)
+{
+    return toSingle((950 / a + 950 / b + 2) * k);
+}
+
+CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
+{
+    // A cell's number; nothing when there is no row.
+    auto number = [&cell](int column) -> std::optional<double> {
+        const std::optional<QString> text = cell(column);
+        if (!text)
+            return std::nullopt;
+        return ReadNumber(*text);
+    };
+    for (double input : {inputs.width, inputs.length, inputs.pieces, inputs.area})
+        if (!isFiniteNumber(input))
+            return error();
+
+    switch (state.MassColumn) {
+    case -1:
+        return byLength(state, inputs);
+    case -2: {
+        const auto outer = number(0);
+        const auto wall = number(1);
+        if (!outer || !wall)
+            return {CalcOutcome::Kind::NoRow, 0, 0};
+        const auto d = toSingle(*outer);
+        const auto s = toSingle(*wall);
+        if (!d || !s)
+            return error();
+        const double D = *d;
+        const double t = *s;
+        const auto unitMass = toSingle((D - t) * (t * Pi * SteelDensityPerMm) / 1000);
+        if (!unitMass)
+            return error();
+        state.UnitMass = *unitMass;
+        return byLength(state, inputs);
+    }
+    case -3: {
+        const auto diameter = number(0);
+        if (!diameter)
+            return {CalcOutcome::Kind::NoRow, 0, 0};
+        const auto d = toSingle(*diameter / 1000);
+        if (!d)
+            return error();
+        const double dm = *d;
+        const auto unitMass = toSingle(dm * dm * Pi / 4 * SteelDensity);
+        if (!unitMass)
+            return error();
+        state.UnitMass = *unitMass;
+        return byLength(state, inputs);
+    }
+    case -4:
+        return perUnit(state, inputs.area);
+    default:
+        break;
+    }
+    if (state.MassColumn < 0)
+        return {CalcOutcome::Kind::NoChange, 0, 0};
+
+    const auto read = number(state.MassColumn);
+    if (!read)
+        return {CalcOutcome::Kind::NoRow, 0, 0};
+    const auto unitMass = toSingle(*read / state.UnitMassDivisor);
+    if (!unitMass)
+        return error();
+    state.UnitMass = *unitMass;
+    switch (state.CalcMode) {
+    case 0: return byLength(state, inputs);
+    case 1: return perUnit(state, inputs.pieces);
+    case 2: return perUnit(state, inputs.area);
+    case 3: return smoothSheet(state, inputs);
+    case 4: return ribbedSheet(state, inputs);
+    default: return {CalcOutcome::Kind::NoChange, 0, 0};
+    }
+}

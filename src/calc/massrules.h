@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+// The calculation state the kind, the size and the options set. The widths are those the
+// rules are defined on: 16-bit integers and a single-precision unit mass.
+struct CalcState
+{
+    int16_t MassDivisor = 1;     // 1 kilograms, 1000 tonnes
+    int16_t LengthDivisor = 1000; // 1 metres, 1000 millimetres
+    int16_t UnitMassDivisor = 1; // 1000 for tables of the mass of 1000 pieces
+    int16_t CalcMode = 0;        // 0 by length, 1 per piece, 2 per area, 3 smooth sheet, 4 ribbed sheet
+    int16_t MassColumn = 0;      // column of the unit mass, or -1 fixed, -2 pipe, -3 wire, -4 welded mesh
+    float UnitMass = 0.0f;
+};
+
+// The four inputs, as numbers.
+struct CalcInputs
+{
+    double width = 0;  // W, in the length unit
+    double length = 0; // L, in the length unit
+    double pieces = 0; // N
+    double area = 0;   // A, m²
+};
+
+struct CalcOutcome
+{
+    enum class Kind {
+        Results,         // both masses computed
+        NoChange,        // no rule applies: the outputs stay as they are
+        NoRow,           // a rule needs a cell and there is no current row
+        ArithmeticError, // overflow, division by zero or an invalid operation
+    };
+    Kind kind = Kind::NoChange;
+    double onePiece = 0;
+    double total = 0;
+};
+
+// The text of a column of the current row, or nothing when there is no current row.
+using CellReader = std::function<std::optional<QString>(int column)>;
+
+// The mass of one piece and the total mass from the state, the inputs and the current row.
+// Updates state.UnitMass where the rule reads it from the row (every MassColumn of 0 or more,
+// codes -2 and -3), even when a later step fails, as the rules go step by step.
+CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell);
+
+// The unit mass of a welded mesh from the two wire spacings a and b (mm) and the wire factor k:
+// (950 / a + 950 / b + 2) × k, in double, stored as single precision. Nothing on an arithmetic
+// error (a spacing of 0).
+std::optional<float> WeldedMeshUnitMass(double a, double b, double k);
+
+// The wire factors of the welded-mesh options "3мм", "4мм", "5мм".
+namespace WireFactor {
+inline constexpr double Mm3 = 0.052;
+inline constexpr double Mm4 = 0.092;
+inline constexpr double Mm5 = 0.144;
+} // namespace WireFactor

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The lenient reading of a text as a number, used on the inputs and on the size table's
+// cells: blanks, tabs and line feeds are dropped wherever they stand, then the longest leading
+// number is read (sign, digits with at most one point, exponent with E or D in either case);
+// reading stops at the first character that does not fit, and a text without a leading number
+// gives 0. The point is the decimal separator whatever the regional settings.
+// A number too large for a double comes back as an infinity, which the mass rules treat as an
+// arithmetic error.
+double ReadNumber(const QString &text);
+
+// The inputs' form of reading: the first comma, if any, becomes a point (later commas stay),
+// so "6,5" typed under Russian conventions reads as 6.5.
+double ReadInputNumber(const QString &text);
