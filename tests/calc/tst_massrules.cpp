@@ -66,7 +66,8 @@ private Q_SLOTS:
                                            << double(0.0317f) * 1000 << 0.0317f;
         // Mesh and per-area kinds: the area alone counts.
         QTest::newRow("per area from a column") << state(3, 2) << QStringList{"", "", "", "4.2"}
-                                                << CalcInputs{5, 5, 5, 10} << 4.2 << 42.0 << 4.2f;
+                                                << CalcInputs{5, 5, 5, 10} << double(4.2f)
+                                                << double(4.2f) * 10 << 4.2f;
         QTest::newRow("welded mesh fixed unit mass") << state(-4, 2, 1, 2.91f) << QStringList{}
                                                      << CalcInputs{5, 5, 5, 12.5}
                                                      << double(2.91f) << double(2.91f) * 12.5 << 2.91f;
