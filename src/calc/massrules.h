@@ -10,9 +10,9 @@
 // rules are defined on: 16-bit integers and a single-precision unit mass.
 struct CalcState
 {
-    int16_t MassDivisor = 1;     // 1 kilograms, 1000 tonnes
-    int16_t LengthDivisor = 1000; // 1 metres, 1000 millimetres
-    int16_t UnitMassDivisor = 1; // 1000 for tables of the mass of 1000 pieces
+    int16_t MassDivisor = 0;     // 1 kilograms, 1000 tonnes
+    int16_t LengthDivisor = 0;   // 1 metres, 1000 millimetres
+    int16_t UnitMassDivisor = 0; // 1 or 1000 for tables of the mass of 1000 pieces
     int16_t CalcMode = 0;        // 0 by length, 1 per piece, 2 per area, 3 smooth sheet, 4 ribbed sheet
     int16_t MassColumn = 0;      // column of the unit mass, or -1 fixed, -2 pipe, -3 wire, -4 welded mesh
     float UnitMass = 0.0f;

@@ -1,12 +1,17 @@
 #pragma once
 
 #include "about/form2.h"
+#include "calc/massrules.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/form22.h"
 #include "shell/environment.h"
 #include "shell/mainstate.h"
 
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class DataSource;
 class KindToolbar;
@@ -36,22 +41,57 @@ public:
     const MainState &state() const { return m_state; }
     DataSource *dataSource() const { return m_data; }
     Form2 *aboutWindow() const { return m_form2; }
+    Form22 *enlargedPicture() const { return m_form22; }
 
+    // Shared operations of the handlers.
+    CalcOutcome::Kind Recalculate();
+    void ShowPicture();
+    // The text of a 0-based column of the current row; nothing without a current row or
+    // beyond the last column.
+    std::optional<QString> ReadCell(int column) const;
+    // The 0-based position of the current row, -1 without one.
+    int CurrentRowPosition() const;
+
+    // Handlers.
+    void Command1_Click();
+    void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void T1_ButtonClick(int index);
+    void KindButtonClick(int toolbar, int index);
+    void Image2_Click();
+    void DBGrid2_RowColChange(int lastRow, int lastCol);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildWindow();
+    void setUpToolbars();
+    void connectHandlers();
     void registerInProgramList();
     void Form_Unload();
+
+    void setInputsEnabled(const Catalogue::InputStates &states);
+    void selectProductOption(const char *name);
+    void applyCellShape(int16_t massColumn);
+    bool applyWireFactor(double k);
+    void endAfterDatabaseFailure();
+    void copyToClipboard(const char *output);
+    void resizeDataPanel(int twips);
+
     template<typename T> T *control(const char *name) const;
+    QTableView *grid() const;
+    KindToolbar *toolbar(int number) const;
 
     Environment m_env;
     MainState m_state;
     DataSource *m_data = nullptr;
     QHash<QString, QWidget *> m_controls;
     QPointer<Form2> m_form2;
-    QPointer<QWidget> m_form22;
+    QPointer<Form22> m_form22;
+    // Moving the grid to the first row after a refresh is the data source's doing, not the
+    // user's: it raises no row change.
+    bool m_refreshing = false;
 };
