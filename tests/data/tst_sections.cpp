@@ -1,0 +1,434 @@
+// Checks of the rolled-section tables of the built base: I-beams, channels, bent channels,
+// sheet piles, rails and Z sections. The program reads the mass of 1 m at a fixed column and
+// picks the drawing of an I-beam, a channel or a rail by the row position, so the row order
+// is checked as well as the figures.
+
+#include "basetables.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cmath>
+#include <initializer_list>
+
+namespace {
+
+const QString beamTable = QStringLiteral("двутавр");
+const QString channelTable = QStringLiteral("швеллер");
+const QString bentChannelTable = QStringLiteral("швеллер гнутый");
+const QString sheetPileTable = QStringLiteral("шпунт");
+const QString railTable = QStringLiteral("рельс железнодорожный");
+const QString zTable = QStringLiteral("z профиль");
+
+// Mass of 1 m in kg of a steel section of 1 cm² (7850 kg/m³).
+constexpr double kgPerMetrePerCm2 = 0.785;
+
+bool isPlainDecimal(const QString &cell)
+{
+    static const QRegularExpression decimal(QStringLiteral("^\\d+(\\.\\d+)?$"));
+    return decimal.match(cell).hasMatch();
+}
+
+double cellNumber(const QString &cell)
+{
+    bool ok = false;
+    const double value = BaseTables::number(cell, &ok);
+    return ok ? value : std::nan("");
+}
+
+QStringList texts(std::initializer_list<const char *> items)
+{
+    QStringList list;
+    for (const char *item : items)
+        list.append(QString::fromUtf8(item));
+    return list;
+}
+
+int columnIndex(const QString &table, const QString &name)
+{
+    return BaseTables::columns(table).indexOf(name);
+}
+
+// The row whose first cell is the designation; empty when there is none.
+QStringList rowOf(const QString &table, const QString &designation)
+{
+    const QList<QStringList> rows = BaseTables::rows(table);
+    for (const QStringList &row : rows) {
+        if (row.value(0) == designation)
+            return row;
+    }
+    return QStringList();
+}
+
+QString rowLabel(const QStringList &row, int position)
+{
+    return QStringLiteral("row %1 (%2)").arg(position).arg(row.value(0));
+}
+
+} // namespace
+
+class TestSections : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tableShape_data();
+    void tableShape();
+    void massCells_data();
+    void massCells();
+    void designationsInRowOrder_data();
+    void designationsInRowOrder();
+    void beamStandardChangesAtRow17();
+    void railGroupsInRowOrder();
+    void massAgreesWithArea_data();
+    void massAgreesWithArea();
+    void parallelFlangeBeamMassAgreesWithDimensions();
+    void bentChannelAreaAgreesWithDimensions();
+    void figuresFromSources_data();
+    void figuresFromSources();
+    void railMassNearTypeNumber();
+    void sheetPileOfFixedMass();
+    void bentChannelIndexIsOrdinal();
+};
+
+// Every table exists and has, at the column the program reads, the mass of 1 m; the bent
+// channels have the columns the program selects by name.
+void TestSections::tableShape_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("massColumn");
+    QTest::addColumn<QString>("massName");
+    QTest::addColumn<QStringList>("namedColumns");
+
+    QTest::newRow("I-beams, mass at 5")
+        << beamTable << 5 << QStringLiteral("Масса 1 м, кг") << QStringList();
+    QTest::newRow("channels, mass at 5")
+        << channelTable << 5 << QStringLiteral("Масса 1 м, кг") << QStringList();
+    QTest::newRow("bent channels, selected columns, mass third of them")
+        << bentChannelTable << 3 << QStringLiteral("Масса 1м, кг")
+        << QStringList{QStringLiteral("h, мм"), QStringLiteral("b, мм"), QStringLiteral("s, мм"),
+                       QStringLiteral("Масса 1м, кг"), QStringLiteral("ОАО \"ММК\""),
+                       QStringLiteral("index")};
+    QTest::newRow("rails, mass at 2")
+        << railTable << 2 << QStringLiteral("Масса 1 м, кг") << QStringList();
+    QTest::newRow("Z sections, mass at 4")
+        << zTable << 4 << QStringLiteral("Масса 1 м, кг") << QStringList();
+    QTest::newRow("sheet piles, mass column present")
+        << sheetPileTable << -1 << QStringLiteral("Масса 1 м, кг") << QStringList();
+}
+
+void TestSections::tableShape()
+{
+    QFETCH(QString, table);
+    QFETCH(int, massColumn);
+    QFETCH(QString, massName);
+    QFETCH(QStringList, namedColumns);
+
+    const QStringList columns = BaseTables::columns(table);
+    QVERIFY2(!columns.isEmpty(), qPrintable(table + QStringLiteral(" is missing")));
+    if (massColumn >= 0) {
+        QVERIFY(columns.size() > massColumn);
+        QCOMPARE(columns.at(massColumn), massName);
+    } else {
+        QVERIFY(columns.contains(massName));
+    }
+    for (const QString &name : namedColumns)
+        QVERIFY2(columns.contains(name), qPrintable(name));
+}
+
+// No row leaves the mass empty or writes something the number reading would turn into 0.
+void TestSections::massCells_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("massName");
+
+    QTest::newRow("I-beams") << beamTable << QStringLiteral("Масса 1 м, кг");
+    QTest::newRow("channels") << channelTable << QStringLiteral("Масса 1 м, кг");
+    QTest::newRow("bent channels") << bentChannelTable << QStringLiteral("Масса 1м, кг");
+    QTest::newRow("sheet piles") << sheetPileTable << QStringLiteral("Масса 1 м, кг");
+    QTest::newRow("rails") << railTable << QStringLiteral("Масса 1 м, кг");
+    QTest::newRow("Z sections") << zTable << QStringLiteral("Масса 1 м, кг");
+}
+
+void TestSections::massCells()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, massName);
+
+    const QList<QStringList> rows = BaseTables::rows(table);
+    if (rows.isEmpty())
+        QSKIP("no rows yet: the source of this table was not available (see the table's note)");
+    const int column = columnIndex(table, massName);
+    QVERIFY(column >= 0);
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString cell = rows.at(i).value(column);
+        QVERIFY2(isPlainDecimal(cell), qPrintable(rowLabel(rows.at(i), i) + QStringLiteral(": \"") + cell + QLatin1Char('"')));
+        QVERIFY2(cellNumber(cell) > 0.0, qPrintable(rowLabel(rows.at(i), i)));
+    }
+}
+
+// The rows that the drawing thresholds count: the 17 tapered-flange I-beams of ГОСТ 8239-89
+// (rows 0 to 16), the 18 channels of the У series (rows 0 to 17) followed by the П series of
+// ГОСТ 8240-97, the four narrow-gauge rails of ГОСТ 6368-82 (rows 0 to 3).
+void TestSections::designationsInRowOrder_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("firstRow");
+    QTest::addColumn<QStringList>("designations");
+
+    QTest::newRow("I-beams ГОСТ 8239-89 at rows 0-16")
+        << beamTable << 0
+        << texts({"10", "12", "14", "16", "18", "20", "22", "24", "27",
+                       "30", "33", "36", "40", "45", "50", "55", "60"});
+    QTest::newRow("first parallel-flange I-beam at row 17")
+        << beamTable << 17 << QStringList{QStringLiteral("10Б1")};
+    QTest::newRow("channels of the У series at rows 0-17")
+        << channelTable << 0
+        << texts({"5У", "6,5У", "8У", "10У", "12У", "14У", "16У", "16аУ", "18У",
+                       "18аУ", "20У", "22У", "24У", "27У", "30У", "33У", "36У", "40У"});
+    QTest::newRow("channels of the П series from row 18")
+        << channelTable << 18
+        << texts({"5П", "6,5П", "8П", "10П", "12П", "14П", "16П", "16аП", "18П",
+                       "18аП", "20П", "22П", "24П", "27П", "30П", "33П", "36П", "40П"});
+    QTest::newRow("narrow-gauge rails at rows 0-3")
+        << railTable << 0 << texts({"Р8", "Р11", "Р18", "Р24"});
+    QTest::newRow("broad-gauge rails from row 4")
+        << railTable << 4 << texts({"Р43", "Р50", "Р65", "Р65К", "Р75"});
+}
+
+void TestSections::designationsInRowOrder()
+{
+    QFETCH(QString, table);
+    QFETCH(int, firstRow);
+    QFETCH(QStringList, designations);
+
+    const QList<QStringList> rows = BaseTables::rows(table);
+    QVERIFY(rows.size() >= firstRow + designations.size());
+    for (int i = 0; i < designations.size(); ++i)
+        QCOMPARE(rows.at(firstRow + i).value(0), designations.at(i));
+}
+
+// Rows 0 to 16 (drawing "dvut1.jpg") are all of ГОСТ 8239-89, every row from 17
+// ("dvut2.jpg") is of ГОСТ 26020-83, and the latter are present.
+void TestSections::beamStandardChangesAtRow17()
+{
+    const int standard = columnIndex(beamTable, QStringLiteral("ГОСТ"));
+    QVERIFY(standard >= 0);
+    const QList<QStringList> rows = BaseTables::rows(beamTable);
+    QVERIFY(rows.size() > 17);
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString expected = i <= 16 ? QStringLiteral("ГОСТ 8239-89") : QStringLiteral("ГОСТ 26020-83");
+        QVERIFY2(rows.at(i).value(standard) == expected, qPrintable(rowLabel(rows.at(i), i)));
+    }
+}
+
+// Narrow-gauge rails only at rows 0 to 3 (drawing "rels1.jpg"); the crane rails, if any, come
+// after every railway rail.
+void TestSections::railGroupsInRowOrder()
+{
+    const int standard = columnIndex(railTable, QStringLiteral("ГОСТ"));
+    QVERIFY(standard >= 0);
+    const QList<QStringList> rows = BaseTables::rows(railTable);
+    QVERIFY(rows.size() > 4);
+    bool craneSeen = false;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList &row = rows.at(i);
+        QCOMPARE(row.value(standard) == QStringLiteral("ГОСТ 6368-82"), i <= 3);
+        const bool crane = row.value(0).startsWith(QStringLiteral("КР"));
+        QVERIFY2(crane || !craneSeen, qPrintable(rowLabel(row, i)));
+        craneSeen = craneSeen || crane;
+    }
+}
+
+// Where the table gives the cross-section area, the mass of 1 m is that area times 0.785 kg per
+// cm² within the rounding of the printed figures (area to three figures, mass to 0.01-0.1 kg).
+void TestSections::massAgreesWithArea_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("massName");
+    QTest::addColumn<int>("minimumChecked");
+
+    QTest::newRow("I-beams") << beamTable << QStringLiteral("Масса 1 м, кг") << 17;
+    QTest::newRow("channels") << channelTable << QStringLiteral("Масса 1 м, кг") << 34;
+    QTest::newRow("bent channels") << bentChannelTable << QStringLiteral("Масса 1м, кг") << 1;
+}
+
+void TestSections::massAgreesWithArea()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, massName);
+    QFETCH(int, minimumChecked);
+
+    const int mass = columnIndex(table, massName);
+    const int area = columnIndex(table, QStringLiteral("Площадь сечения, см2"));
+    QVERIFY(mass >= 0 && area >= 0);
+    const QList<QStringList> rows = BaseTables::rows(table);
+    int checked = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList &row = rows.at(i);
+        if (row.value(area).isEmpty())
+            continue;
+        const double m = cellNumber(row.value(mass));
+        const double expected = cellNumber(row.value(area)) * kgPerMetrePerCm2;
+        QVERIFY2(std::fabs(m - expected) <= 0.005 * m + 0.01,
+                 qPrintable(rowLabel(row, i) + QStringLiteral(": %1 kg against %2 kg from the area").arg(m).arg(expected)));
+        ++checked;
+    }
+    QVERIFY(checked >= minimumChecked);
+}
+
+// A parallel-flange I-beam of ГОСТ 26020-83 has the area 2bt + (h - 2t)s + (4 - π)R² of its
+// flanges, web and four root fillets; at 7850 kg/m³ that gives the tabulated mass within its
+// rounding to 0.1 kg (10Б1: 1032.3 mm² gives 8.10 kg).
+void TestSections::parallelFlangeBeamMassAgreesWithDimensions()
+{
+    const QStringList names = BaseTables::columns(beamTable);
+    const int h = names.indexOf(QStringLiteral("h, мм"));
+    const int b = names.indexOf(QStringLiteral("b, мм"));
+    const int s = names.indexOf(QStringLiteral("s, мм"));
+    const int t = names.indexOf(QStringLiteral("t, мм"));
+    const int r = names.indexOf(QStringLiteral("R, мм"));
+    const int standard = names.indexOf(QStringLiteral("ГОСТ"));
+    QVERIFY(h >= 0 && b >= 0 && s >= 0 && t >= 0 && r >= 0 && standard >= 0);
+
+    const QList<QStringList> rows = BaseTables::rows(beamTable);
+    int checked = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList &row = rows.at(i);
+        if (row.value(standard) != QStringLiteral("ГОСТ 26020-83"))
+            continue;
+        const double H = cellNumber(row.value(h)), B = cellNumber(row.value(b));
+        const double S = cellNumber(row.value(s)), T = cellNumber(row.value(t));
+        const double R = cellNumber(row.value(r));
+        const double areaMm2 = 2.0 * B * T + (H - 2.0 * T) * S + (4.0 - M_PI) * R * R;
+        const double fromDimensions = areaMm2 * 7850.0 * 1e-6;
+        const double m = cellNumber(row.value(5));
+        QVERIFY2(std::fabs(m - fromDimensions) <= 0.05 + 0.004 * m,
+                 qPrintable(rowLabel(row, i) + QStringLiteral(": %1 kg against %2 kg from the dimensions").arg(m).arg(fromDimensions)));
+        ++checked;
+    }
+    QCOMPARE(checked, 91);
+}
+
+// A bent channel is a strip of thickness s bent twice with the inner radius R: web and flanges
+// straight between the bends, two quarter arcs at the mean radius R + s/2
+// (25 x 26 x 2, R 3: 2 x (15 + 42 + 4π) = 139.1 mm², printed 1,39 cm²).
+void TestSections::bentChannelAreaAgreesWithDimensions()
+{
+    const QStringList names = BaseTables::columns(bentChannelTable);
+    const int h = names.indexOf(QStringLiteral("h, мм"));
+    const int b = names.indexOf(QStringLiteral("b, мм"));
+    const int s = names.indexOf(QStringLiteral("s, мм"));
+    const int r = names.indexOf(QStringLiteral("R, мм"));
+    const int area = names.indexOf(QStringLiteral("Площадь сечения, см2"));
+    QVERIFY(h >= 0 && b >= 0 && s >= 0 && r >= 0 && area >= 0);
+
+    const QList<QStringList> rows = BaseTables::rows(bentChannelTable);
+    QVERIFY(!rows.isEmpty());
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList &row = rows.at(i);
+        const double H = cellNumber(row.value(h)), B = cellNumber(row.value(b));
+        const double S = cellNumber(row.value(s)), R = cellNumber(row.value(r));
+        const double length = (H - 2.0 * (R + S)) + 2.0 * (B - (R + S)) + M_PI * (R + S / 2.0);
+        const double areaCm2 = S * length / 100.0;
+        QVERIFY2(std::fabs(cellNumber(row.value(area)) - areaCm2) <= 0.006,
+                 qPrintable(rowLabel(row, i) + QStringLiteral(": %1 cm² from the dimensions").arg(areaCm2)));
+    }
+}
+
+// Masses as read in the sources named in each table's note, one or two per standard and
+// series, looked up by designation so that a shifted row shows.
+void TestSections::figuresFromSources_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("designation");
+    QTest::addColumn<QString>("massName");
+    QTest::addColumn<QString>("mass");
+
+    const QString m = QStringLiteral("Масса 1 м, кг");
+    QTest::newRow("I-beam 10, ГОСТ 8239-89") << beamTable << QStringLiteral("10") << m << QStringLiteral("9.46");
+    QTest::newRow("I-beam 60, ГОСТ 8239-89") << beamTable << QStringLiteral("60") << m << QStringLiteral("108.00");
+    QTest::newRow("I-beam 20Б1") << beamTable << QStringLiteral("20Б1") << m << QStringLiteral("22.4");
+    QTest::newRow("I-beam 100Б4") << beamTable << QStringLiteral("100Б4") << m << QStringLiteral("314.5");
+    QTest::newRow("I-beam 26Ш2") << beamTable << QStringLiteral("26Ш2") << m << QStringLiteral("49.2");
+    QTest::newRow("I-beam 40К5") << beamTable << QStringLiteral("40К5") << m << QStringLiteral("291.2");
+    QTest::newRow("I-beam 36ДБ1") << beamTable << QStringLiteral("36ДБ1") << m << QStringLiteral("49.1");
+    QTest::newRow("channel 5У") << channelTable << QStringLiteral("5У") << m << QStringLiteral("4.84");
+    QTest::newRow("channel 40П") << channelTable << QStringLiteral("40П") << m << QStringLiteral("48.30");
+    QTest::newRow("rail Р24") << railTable << QStringLiteral("Р24") << m << QStringLiteral("24.9");
+    QTest::newRow("rail Р65") << railTable << QStringLiteral("Р65") << m << QStringLiteral("64.88");
+    QTest::newRow("crane rail КР100") << railTable << QStringLiteral("КР100") << m << QStringLiteral("83.09");
+    QTest::newRow("sheet pile Л4") << sheetPileTable << QStringLiteral("Л4") << m << QStringLiteral("74.0");
+}
+
+void TestSections::figuresFromSources()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, designation);
+    QFETCH(QString, massName);
+    QFETCH(QString, mass);
+
+    const QStringList row = rowOf(table, designation);
+    QVERIFY2(!row.isEmpty(), qPrintable(designation));
+    QCOMPARE(row.value(columnIndex(table, massName)), mass);
+}
+
+// A railway rail type is named after its mass of 1 m in round kilograms (Р65: 64.88 kg), so a
+// mass more than a tenth away from the number is a misprint.
+void TestSections::railMassNearTypeNumber()
+{
+    static const QRegularExpression railType(QStringLiteral("^Р(\\d+)К?$"));
+    const int mass = columnIndex(railTable, QStringLiteral("Масса 1 м, кг"));
+    const QList<QStringList> rows = BaseTables::rows(railTable);
+    int checked = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QRegularExpressionMatch match = railType.match(rows.at(i).value(0));
+        if (!match.hasMatch())
+            continue;
+        const double nominal = match.captured(1).toDouble();
+        const double m = cellNumber(rows.at(i).value(mass));
+        QVERIFY2(std::fabs(m - nominal) <= 0.1 * nominal, qPrintable(rowLabel(rows.at(i), i)));
+        ++checked;
+    }
+    QCOMPARE(checked, 9);
+}
+
+// The sheet-pile kind computes with the fixed 113.88 kg per metre: exactly one pile of the table
+// has that mass, the Л5-УМ; where a pile gives both its masses, their ratio is the width of wall
+// one pile covers, a fraction of a metre.
+void TestSections::sheetPileOfFixedMass()
+{
+    const int perMetre = columnIndex(sheetPileTable, QStringLiteral("Масса 1 м, кг"));
+    const int perSquareMetre = columnIndex(sheetPileTable, QStringLiteral("Масса 1 м2 стенки, кг"));
+    QVERIFY(perMetre >= 0 && perSquareMetre >= 0);
+    const QList<QStringList> rows = BaseTables::rows(sheetPileTable);
+    QStringList fixed;
+    for (const QStringList &row : rows) {
+        if (row.value(perMetre) == QStringLiteral("113.88"))
+            fixed.append(row.value(0));
+        if (!row.value(perSquareMetre).isEmpty()) {
+            const double width = cellNumber(row.value(perMetre)) / cellNumber(row.value(perSquareMetre));
+            QVERIFY2(width > 0.3 && width < 0.8, qPrintable(row.value(0)));
+        }
+    }
+    QCOMPARE(fixed, QStringList{QStringLiteral("Л5-УМ")});
+}
+
+// The grid shows the bent channels ordered by `index`: whole numbers 1, 2, 3 ... in the stored
+// order, so that the order by index is the order of the standard's tables.
+void TestSections::bentChannelIndexIsOrdinal()
+{
+    static const QRegularExpression integer(QStringLiteral("^[1-9]\\d*$"));
+    const int index = columnIndex(bentChannelTable, QStringLiteral("index"));
+    QVERIFY(index >= 0);
+    const QList<QStringList> rows = BaseTables::rows(bentChannelTable);
+    QVERIFY(!rows.isEmpty());
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString cell = rows.at(i).value(index);
+        QVERIFY2(integer.match(cell).hasMatch(), qPrintable(cell));
+        QCOMPARE(cell.toInt(), i + 1);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSections)
+#include "tst_sections.moc"
