@@ -20,6 +20,8 @@ CellReader noRow()
 CalcState state(int16_t massColumn, int16_t calcMode, int16_t unitMassDivisor = 1, float unitMass = 0)
 {
     CalcState s;
+    s.MassDivisor = 1;
+    s.LengthDivisor = 1000;
     s.MassColumn = massColumn;
     s.CalcMode = calcMode;
     s.UnitMassDivisor = unitMassDivisor;
