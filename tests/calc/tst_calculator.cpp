@@ -1,0 +1,212 @@
+// The mass computation through the real window: inputs typed, options clicked, kinds chosen,
+// results read from the two output fields.
+
+#include "calculatorwindow.h"
+#include "fixturetables.h"
+
+#include <QLocale>
+#include <QTest>
+
+class TestCalculator : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void byLength()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10); // equal angle, 10.5 kg/m in the fixture
+        QTest::keyClicks(w.get<QLineEdit>("Text3"), QStringLiteral("6000"));
+        w.type("Text5", QStringLiteral("2"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("63,0"));
+        QCOMPARE(w.text("Text7"), QStringLiteral("126,0"));
+
+        w.click("Option6"); // metres: the same length is now 6000 m
+        QCOMPARE(w.text("Text6"), QStringLiteral("63000,0"));
+        w.type("Text3", QStringLiteral("6"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("63,0"));
+        QCOMPARE(w.text("Text7"), QStringLiteral("126,0"));
+
+        w.click("Option5"); // tonnes: 0.063 rounds to one decimal
+        QCOMPARE(w.text("Text6"), QStringLiteral("0,1"));
+        w.click("Option3");
+        QCOMPARE(w.text("Text6"), QStringLiteral("0,063"));
+        QCOMPARE(w.text("Text7"), QStringLiteral("0,126"));
+        w.click("Option2");
+        QCOMPARE(w.text("Text6"), QStringLiteral("0,06"));
+        w.click("Option4");
+        w.click("Option7");
+        w.type("Text3", QStringLiteral("6,5"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("0,07")); // 6.5 mm × 10.5 kg/m
+    }
+
+    void emptyLengthGivesZero()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10);
+        QCOMPARE(w.text("Text6"), QStringLiteral("0,0"));
+        QCOMPARE(w.text("Text7"), QStringLiteral("0,0"));
+    }
+
+    // Each rule with a worked figure: kind, inputs (width, length, pieces, area), precision
+    // option, expected outputs.
+    void rules_data()
+    {
+        QTest::addColumn<int>("toolbar");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("stainless");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("precision");
+        QTest::addColumn<QString>("onePiece");
+        QTest::addColumn<QString>("total");
+        // 31.7 kg per 1000 nuts: 0.0317 kg each, 31.7 kg for 1000.
+        QTest::newRow("nuts per 1000") << 4 << 1 << false << QStringList{"", "", "1000", ""}
+                                       << "Option3" << "0,032" << "31,7";
+        // 113.88 kg/m fixed for the sheet piles: 12 m, 2 piles.
+        QTest::newRow("sheet piles fixed mass") << 2 << 1 << false << QStringList{"", "12000", "2", ""}
+                                                << "Option2" << "1366,56" << "2733,12";
+        // (57 − 3.5) × 3.5 × 3.1415 × 7.85 / 1000 = 4.6177 kg/m, 1 m.
+        QTest::newRow("stainless pipe") << 2 << 13 << true << QStringList{"", "1000", "1", ""}
+                                        << "Option3" << "4,618" << "4,618";
+        QTest::newRow("ordinary pipe") << 2 << 13 << false << QStringList{"", "1000", "3", ""}
+                                       << "Option2" << "4,62" << "13,86";
+        // 0.006² × 3.1415 / 4 × 7850 = 0.22195 kg/m, 10 m.
+        QTest::newRow("general wire") << 3 << 1 << false << QStringList{"", "10000", "1", ""}
+                                      << "Option3" << "2,219" << "2,219";
+        // Welded mesh, first row: 2.91 kg/m², 10 m².
+        QTest::newRow("welded mesh fixed") << 3 << 5 << false << QStringList{"", "", "", "10"}
+                                           << "Option2" << "2,91" << "29,1";
+        // Woven mesh, rhombic cells 4.2 kg/m², 2.5 m².
+        QTest::newRow("woven mesh") << 3 << 4 << false << QStringList{"", "", "", "2,5"}
+                                    << "Option2" << "4,2" << "10,5";
+        // Smooth sheet 10 mm, 1000 x 1000 mm: 78.5 kg.
+        QTest::newRow("smooth sheet") << 5 << 2 << false << QStringList{"1000", "1000", "2", ""}
+                                      << "Option1" << "78,5" << "157,0";
+        // Ribbed sheet 35 kg/m², 1500 x 6000 mm.
+        QTest::newRow("ribbed sheet") << 5 << 1 << false << QStringList{"1500", "6000", "4", ""}
+                                      << "Option1" << "315,0" << "1260,0";
+    }
+    void rules()
+    {
+        QFETCH(int, toolbar);
+        QFETCH(int, button);
+        QFETCH(bool, stainless);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, precision);
+        QFETCH(QString, onePiece);
+        QFETCH(QString, total);
+        CalculatorWindow w(FixtureTables::all());
+        w.env->messages.answers = {stainless ? UserMessages::Answer::Yes : UserMessages::Answer::No};
+        w.choose(toolbar, button);
+        w.click(qPrintable(precision));
+        w.type("Text2", inputs.at(0));
+        w.type("Text3", inputs.at(1));
+        w.type("Text5", inputs.at(2));
+        w.type("Text4", inputs.at(3));
+        QCOMPARE(w.text("Text6"), onePiece);
+        QCOMPARE(w.text("Text7"), total);
+        QVERIFY(!w.env->exit.code);
+    }
+
+    void weldedMeshWireDiameters_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("onePiece");
+        // Row 3: spacings 100 x 100: (9.5 + 9.5 + 2) × k.
+        QTest::newRow("3 mm") << "o8" << "1,092";
+        QTest::newRow("4 mm") << "o9" << "1,932";
+        QTest::newRow("5 mm") << "o10" << "3,024";
+    }
+    void weldedMeshWireDiameters()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, onePiece);
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(3, 5);
+        w.click("Option3");
+        w.type("Text4", QStringLiteral("1"));
+        w.selectRow(3);
+        w.click(qPrintable(option));
+        QCOMPARE(w.text("Text6"), onePiece);
+        QCOMPARE(w.text("Text7"), onePiece);
+    }
+
+    // Overflow, division by zero, a number too large: the computation stops, the outputs keep
+    // their last figures, and the program goes on.
+    void arithmeticErrorsKeepTheOutputs_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("product beyond double") << "Text5" << "1e300";
+        QTest::newRow("number too large") << "Text3" << "1e400";
+    }
+    void arithmeticErrorsKeepTheOutputs()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, text);
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10);
+        w.type("Text3", QStringLiteral("1e300"));
+        w.type("Text5", QStringLiteral("1"));
+        const QString one = w.text("Text6");
+        const QString all = w.text("Text7");
+        w.type(qPrintable(input), text);
+        QCOMPARE(w.text("Text6"), one);
+        QCOMPARE(w.text("Text7"), all);
+        QVERIFY(!w.env->exit.code);
+        QVERIFY(w.env->messages.shown.isEmpty());
+    }
+
+    void zeroSpacingKeepsTheOutputs()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(3, 5);
+        w.type("Text4", QStringLiteral("10"));
+        w.selectRow(3);
+        const QString total = w.text("Text7");
+        w.selectRow(5); // a spacing of 0 under the selected 3 mm wire
+        QCOMPARE(w.text("Text7"), total);
+        w.click("o9");
+        QCOMPARE(w.text("Text7"), total);
+        QVERIFY(!w.env->exit.code);
+    }
+
+    void arithmeticErrorInAKindPressEndsTheProgram()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.type("Text3", QStringLiteral("1e300"));
+        w.type("Text5", QStringLiteral("1e300"));
+        w.choose(2, 10);
+        QCOMPARE(w.env->exit.code, std::optional<int>(1));
+        QCOMPARE(w.env->messages.texts(), QStringList{QStringLiteral("Не могу подключить базу данных !")});
+    }
+
+    void hiddenGridComputesNothing()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10);
+        w.type("Text3", QStringLiteral("1000"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
+        w.press(1, 2); // a group press hides the grid
+        w.type("Text3", QStringLiteral("2000"));
+        w.click("Option3");
+        QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
+    }
+
+    void emptyTableKeepsTheOutputs()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10);
+        w.type("Text3", QStringLiteral("1000"));
+        w.choose(2, 12); // the fixture's Z sections have no rows
+        QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
+        w.type("Text3", QStringLiteral("3000"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
+        QVERIFY(!w.env->exit.code);
+    }
+};
+
+QTEST_MAIN(TestCalculator)
+#include "tst_calculator.moc"

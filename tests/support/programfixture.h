@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A program directory made by a test: a base of the test's own tables or a copy of the built
+// one, and drawings of a known size under every picture name the program uses.
+class ProgramFixture
+{
+public:
+    struct Table
+    {
+        QString name;
+        QStringList columns;
+        QList<QStringList> rows; // integers are stored as integers, everything else as text
+    };
+
+    ProgramFixture();
+
+    QString dir() const; // without the trailing separator, as the executable's directory
+    QString file(const QString &name) const;
+
+    void writeBase(const QList<Table> &tables);
+    void copyBuiltBase();
+    void writePictures(QSize pixels = QSize(200, 150));
+    void writePicture(const QString &name, QSize pixels);
+
+    static const QStringList &pictureNames();
+
+private:
+    QTemporaryDir m_dir;
+};
