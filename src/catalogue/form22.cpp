@@ -19,13 +19,13 @@ void Form22::showPicture(const QPixmap &picture)
 {
     m_image1->setPixmap(picture);
     m_image1->resize(picture.size());
-    // The outer size is the picture's plus 600 twips across and 1000 down; the picture stands
-    // 300 twips in from the left and the top.
+    m_image1->move(Twips::toPixels(300), Twips::toPixels(300));
+    show();
+    // The outer size is the picture's plus 600 twips across and 1000 down; the frame's share
+    // is known once the window is shown.
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(m_image1->width() + Twips::toPixels(600) - frame.width(),
            m_image1->height() + Twips::toPixels(1000) - frame.height());
-    m_image1->move(Twips::toPixels(300), Twips::toPixels(300));
-    show();
     raise();
     activateWindow();
 }
