@@ -1,0 +1,85 @@
+// What a designer does, on the built reference base, checked against figures worked out by
+// hand from the standards.
+
+#include "calculatorwindow.h"
+#include "catalogue/datasource.h"
+
+#include <QTest>
+
+namespace {
+
+// The row whose first cells are the given texts, -1 if none.
+int findRow(const CalculatorWindow &w, const QStringList &leading)
+{
+    const RecordSetModel *records = w.window->dataSource()->records();
+    for (int row = 0; row < records->rowCount(); ++row) {
+        bool match = true;
+        for (int c = 0; c < leading.size(); ++c)
+            match = match && records->cell(row, c) == leading.at(c);
+        if (match)
+            return row;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    // Equal angle 50 x 50 x 5 of ГОСТ 8509-93: 3.77 kg/m; 6000 mm, 10 pieces.
+    void equalAngle()
+    {
+        CalculatorWindow w(true);
+        w.choose(2, 10);
+        const int row = findRow(w, {QStringLiteral("50"), QStringLiteral("5")});
+        QVERIFY(row >= 0);
+        w.selectRow(row);
+        w.type("Text3", QStringLiteral("6000"));
+        w.type("Text5", QStringLiteral("10"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("22,6"));  // 3.77 × 6
+        QCOMPARE(w.text("Text7"), QStringLiteral("226,2")); // × 10
+        w.click("Option2");
+        QCOMPARE(w.text("Text6"), QStringLiteral("22,62"));
+    }
+
+    // I-beam No 20 of ГОСТ 8239-89: 21.0 kg/m; 12 m in tonnes with three decimals.
+    void iBeamInTonnes()
+    {
+        CalculatorWindow w(true);
+        w.choose(2, 2);
+        const int row = findRow(w, {QStringLiteral("20")});
+        QVERIFY(row >= 0 && row <= 16);
+        w.selectRow(row);
+        QCOMPARE(w.state().PictureFile, QStringLiteral("dvut1.jpg"));
+        w.click("Option6");
+        w.click("Option5");
+        w.click("Option3");
+        w.type("Text3", QStringLiteral("12"));
+        w.type("Text5", QStringLiteral("1"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("0,252")); // 21.0 × 12 / 1000
+        QCOMPARE(w.text("Text7"), QStringLiteral("0,252"));
+    }
+
+    // Round bar of 10 mm, ГОСТ 2590-2006: 0.617 kg/m, read through the catalogue's SQL.
+    void roundBar()
+    {
+        CalculatorWindow w(true);
+        w.choose(2, 3);
+        const int row = findRow(w, {QStringLiteral("10")});
+        QVERIFY(row >= 0);
+        w.selectRow(row);
+        w.click("Option3");
+        w.type("Text3", QStringLiteral("11 700"));
+        w.type("Text5", QStringLiteral("3"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("7,219"));  // 0.617 × 11.7
+        QCOMPARE(w.text("Text7"), QStringLiteral("21,657")); // × 3 = 21.6567
+    }
+};
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
