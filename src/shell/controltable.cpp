@@ -35,20 +35,20 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
     return nullptr;
 }
 
-void applyLook(QWidget *widget, const ControlSpec &spec)
+void applyLook(QWidget *widget, const ControlSpec &spec, const QFont &windowFont)
 {
     const ControlSpec::Look &look = spec.look;
-    if (look.fontFamily || look.pointSize > 0 || look.bold || look.italic || look.underline) {
-        QFont font = widget->font();
-        if (look.fontFamily)
-            font.setFamily(QString::fromLatin1(look.fontFamily));
-        if (look.pointSize > 0)
-            font.setPointSizeF(look.pointSize);
-        font.setBold(look.bold);
-        font.setItalic(look.italic);
-        font.setUnderline(look.underline);
-        widget->setFont(font);
-    }
+    // A control that names no font takes the window's, not its frame's: frame captions are
+    // bold, the controls inside them are not. Every attribute is set, so none is inherited.
+    QFont font = windowFont;
+    if (look.fontFamily)
+        font.setFamily(QString::fromLatin1(look.fontFamily));
+    if (look.pointSize > 0)
+        font.setPointSizeF(look.pointSize);
+    font.setBold(look.bold);
+    font.setItalic(look.italic);
+    font.setUnderline(look.underline);
+    widget->setFont(font);
     // Every control names its own text colour, so that a coloured frame caption does not
     // colour the controls inside the frame.
     QPalette palette = widget->palette();
@@ -92,7 +92,7 @@ QHash<QString, QWidget *> buildControls(QWidget *window, std::initializer_list<C
         widget->setParent(parent);
         widget->setObjectName(name);
         widget->setGeometry(Twips::rect(spec.left, spec.top, spec.width, spec.height));
-        applyLook(widget, spec);
+        applyLook(widget, spec, window->font());
         if (!spec.look.hidden)
             widget->show();
         controls.insert(name, widget);

@@ -132,6 +132,7 @@ void Form1::buildWindow()
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setFrameShape(QFrame::Box);
     grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->verticalHeader()->setDefaultSectionSize(17);
     grid->setGridStyle(Qt::SolidLine);
     grid->setWordWrap(false);
