@@ -3,6 +3,8 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(CalcOutcome::Kind)
+Q_DECLARE_METATYPE(CalcState)
+Q_DECLARE_METATYPE(CalcInputs)
 
 namespace {
 
@@ -202,9 +204,6 @@ private Q_SLOTS:
         QCOMPARE(calc.UnitMass, 0.0317f);
     }
 };
-
-Q_DECLARE_METATYPE(CalcState)
-Q_DECLARE_METATYPE(CalcInputs)
 
 QTEST_GUILESS_MAIN(TestMassRules)
 #include "tst_massrules.moc"
