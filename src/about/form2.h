@@ -1,19 +1,75 @@
 #pragma once
 
+#include "about/presentation.h"
+
+#include <QHash>
+#include <QPixmap>
 #include <QWidget>
 
+class ClipPlayer;
 class Form1;
+class QLabel;
+class QTimer;
 
-// The About/Help window.
+// The About/Help window: a splash, then an animated presentation with an embossed
+// About/Help caption, the animation clip, two pictures and a notice ticker, then the program's
+// title and version. Its presentation logic is the Presentation model; the window's four
+// timers drive it and its controls show its state.
 class Form2 : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form2)
 
 public:
-    // The main window hands over the program directory through its Text14.
-    explicit Form2(Form1 *mainWindow);
+    // The window's stored literal of 59 characters that the load rebuilds into Label1.
+    static QString storedLiteral();
+
+    // The main window hands over the program directory through its Text14. The load steps
+    // run here (a test may give another literal).
+    explicit Form2(Form1 *mainWindow, const QString &literal = storedLiteral());
+    ~Form2() override;
+
+    // Runs whenever the window becomes the active window: checks the animation clip and hands
+    // it to the player.
+    void Form_Activate();
+
+    const Presentation &presentation() const { return m_presentation; }
+    ClipPlayer *player() const { return m_player; }
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildWindow();
+    void Form_Load(const QString &literal);
+    void Form_Unload();
+    void clicked(QWidget *control);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+
+    // Brings the controls and the timers into the model's state, and closes the window when
+    // the model asks for it.
+    void apply();
+    void applyCaption();
+    void embossCaption();
+    void endProgram();
+    QLabel *label(const char *name) const;
+
     Form1 *m_main;
+    Presentation m_presentation;
+    ClipPlayer *m_player = nullptr;
+    QHash<QString, QWidget *> m_controls;
+    QTimer *m_timer1 = nullptr;
+    QTimer *m_timer2 = nullptr;
+    QTimer *m_timer3 = nullptr;
+    QTimer *m_timer4 = nullptr;
+    QPixmap m_background;
+    bool m_unloaded = false;
 };

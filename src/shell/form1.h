@@ -41,6 +41,8 @@ public:
     const MainState &state() const { return m_state; }
     DataSource *dataSource() const { return m_data; }
     Form2 *aboutWindow() const { return m_form2; }
+    // The services the other windows reach through the main window (messages, the immediate end).
+    const Environment &environment() const { return m_env; }
     Form22 *enlargedPicture() const { return m_form22; }
 
     // Shared operations of the handlers.

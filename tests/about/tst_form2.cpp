@@ -1,0 +1,334 @@
+// The About window over the main window, headless, with a player that only records.
+
+#include "about/form2.h"
+#include "recordingplayer.h"
+#include "shell/form1.h"
+#include "testwindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+constexpr char ProgramDir[] = MORVEX_PROGRAM_DIR;
+
+QString expectedNotice()
+{
+    return QString(QStringLiteral(" .")).repeated(44) + QStringLiteral(" ")
+           + QStringLiteral("В с е  з а я в к и, з а м е ч а н и я, п о ж е л а н и я  н а п р а в л я й т е  "
+                            "н а  э л е к т р о н н ы й  а д р е с  ")
+           + QStringLiteral("info@m.example") + QString(QStringLiteral(". ")).repeated(48) + QStringLiteral(".");
+}
+
+template<typename T = QWidget> T *control(const QWidget *window, const char *name)
+{
+    T *child = window->findChild<T *>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no control %s", name);
+    return child;
+}
+
+RecordingPlayer *playerOf(const Form2 *about)
+{
+    return static_cast<RecordingPlayer *>(about->player());
+}
+
+// A program directory of the test's own: the reference base of the build beside the clip
+// the test puts there.
+struct ProgramDirectory
+{
+    QTemporaryDir dir;
+    ProgramDirectory()
+    {
+        QVERIFY(QFile::copy(QString::fromUtf8(ProgramDir) + QStringLiteral("base.mdb"), dir.filePath(QStringLiteral("base.mdb"))));
+    }
+    QString path() const { return dir.path() + QLatin1Char('/'); }
+    QString clip() const { return dir.filePath(QStringLiteral("morvex.avi")); }
+};
+
+// Opens the About window and lets it become active.
+QPointer<Form2> openAbout(Form1 &main)
+{
+    main.Command3_Click();
+    QPointer<Form2> about = main.aboutWindow();
+    if (about && !QTest::qWaitForWindowActive(about.data()))
+        qWarning("the About window did not become active");
+    return about;
+}
+
+void click(QWidget *target, QPoint at = {})
+{
+    QTest::mouseClick(target, Qt::LeftButton, {}, at.isNull() ? target->rect().center() : at);
+}
+
+} // namespace
+
+class TestForm2 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        RecordingPlayer::install();
+    }
+
+    void clipOfTheWrongLengthClosesTheWindow_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("one byte short") << 85503;
+        QTest::newRow("one byte long") << 85505;
+        QTest::newRow("empty") << 0;
+    }
+    void clipOfTheWrongLengthClosesTheWindow()
+    {
+        QFETCH(int, length);
+        ProgramDirectory program;
+        QFile clip(program.clip());
+        QVERIFY(clip.open(QIODevice::WriteOnly));
+        QCOMPARE(clip.write(QByteArray(length, 'x')), qint64(length));
+        clip.close();
+
+        TestEnvironment env(program.path());
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        main.show();
+        // At every opening.
+        for (int opening = 0; opening < 2; ++opening) {
+            main.Command3_Click();
+            QPointer<Form2> about = main.aboutWindow();
+            QVERIFY(about);
+            QTRY_VERIFY(!about);
+        }
+        QVERIFY(!env.exit.code);
+        QVERIFY(env.messages.shown.isEmpty());
+        QVERIFY(main.isVisible());
+    }
+
+    void missingClipEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("directoryInItsPlace");
+        QTest::newRow("no file") << false;
+        QTest::newRow("a directory that cannot be read as the file") << true;
+    }
+    void missingClipEndsTheProgram()
+    {
+        QFETCH(bool, directoryInItsPlace);
+        ProgramDirectory program;
+        if (directoryInItsPlace)
+            QVERIFY(QDir(program.path()).mkdir(QStringLiteral("morvex.avi")));
+        TestEnvironment env(program.path());
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        main.show();
+        QPointer<Form2> about = openAbout(main);
+        QVERIFY(about);
+        QTRY_COMPARE(env.exit.code, std::optional<int>(1));
+        QVERIFY(env.messages.shown.isEmpty());
+        QVERIFY(playerOf(about)->files.isEmpty());
+    }
+
+    void clipIsGivenToThePlayerAtEveryActivation()
+    {
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        main.show();
+        QPointer<Form2> about = openAbout(main);
+        QVERIFY(about);
+        const QString clip = QString::fromUtf8(ProgramDir) + QStringLiteral("morvex.avi");
+        QTRY_COMPARE(playerOf(about)->files, QStringList{clip});
+        // Back to the main window and again to the About window.
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about.data()));
+        QTRY_COMPARE(playerOf(about)->files, (QStringList{clip, clip}));
+        QVERIFY(!env.exit.code);
+    }
+
+    void reopeningShowsTheSplashWithTheFullNotice()
+    {
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        main.show();
+        QPointer<Form2> about = openAbout(main);
+        QVERIFY(about);
+        QVERIFY(control<QLabel>(about, "Label6")->text().isEmpty());
+        // The intro and the beginning of the wipe, then close.
+        click(control(about, "Image3"));
+        QTRY_VERIFY(!control<QLabel>(about, "Label6")->text().isEmpty());
+        click(control(about, "Label5(0)"));
+        QCOMPARE(control<QLabel>(about, "Label5(0)")->text(), QStringLiteral("Help..."));
+        about->close();
+        QTRY_VERIFY(!about);
+
+        about = openAbout(main);
+        QVERIFY(about);
+        QVERIFY(control(about, "Image3")->isVisible());
+        for (const char *name : {"Label5(0)", "Label5(1)", "Label5(2)"})
+            QCOMPARE(control<QLabel>(about, name)->text(), QStringLiteral("About..."));
+        QVERIFY(control<QLabel>(about, "Label6")->text().isEmpty());
+        QCOMPARE(about->presentation().TickerText, expectedNotice());
+        for (const char *name : {"Timer1", "Timer2", "Timer3", "Timer4"})
+            QVERIFY2(!control<QTimer>(about, name)->isActive(), name);
+        QVERIFY(control(about, "Image1")->isVisible());
+        QVERIFY(control(about, "Image2")->isVisible());
+        QVERIFY(!control(about, "Label7")->isVisible());
+        // The ticker starts over with the notice's first 70 characters.
+        click(control(about, "Image3"));
+        QTRY_VERIFY(!control<QLabel>(about, "Label6")->text().isEmpty());
+        QCOMPARE(control<QLabel>(about, "Label6")->text(), QString(QStringLiteral(" .")).repeated(35));
+    }
+
+    void clicksOnceTheTextIsShown_data()
+    {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("form background closes") << QByteArray("Form2") << QPoint(3, 100) << true;
+        QTest::newRow("caption closes") << QByteArray("Label5(0)") << QPoint() << true;
+        QTest::newRow("shadow of the caption closes") << QByteArray("Label5(1)") << QPoint(2, 2) << true;
+        QTest::newRow("information text closes") << QByteArray("Label7") << QPoint() << true;
+        QTest::newRow("notice line does nothing") << QByteArray("Label6") << QPoint() << false;
+        QTest::newRow("upper dotted line does nothing") << QByteArray("Label8") << QPoint() << false;
+        QTest::newRow("lower dotted line does nothing") << QByteArray("Label9") << QPoint() << false;
+    }
+    void clicksOnceTheTextIsShown()
+    {
+        QFETCH(QByteArray, target);
+        QFETCH(QPoint, at);
+        QFETCH(bool, closes);
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        main.show();
+        QPointer<Form2> about = openAbout(main);
+        QVERIFY(about);
+        click(control(about, "Image3"));
+        click(control(about, "Label5(0)"));
+        // The wipe and the reveal take twenty ticks of 25 ms.
+        QTRY_VERIFY(control(about, "Label7")->isVisible() && !control<QTimer>(about, "Timer2")->isActive());
+        QVERIFY(!control(about, "Image1")->isVisible());
+        QVERIFY(!control(about, "Image2")->isVisible());
+        QVERIFY(!control(about, "MediaPlayer1")->isVisible());
+
+        QWidget *widget = target == "Form2" ? about.data() : control(about, target.constData());
+        click(widget, at);
+        if (closes) {
+            QTRY_VERIFY(!about);
+        } else {
+            QTest::qWait(50);
+            QVERIFY(about && about->isVisible());
+        }
+        QVERIFY(main.isVisible());
+    }
+
+    void literalThatCannotBeRebuiltShowsTheMessage_data()
+    {
+        QTest::addColumn<QString>("literal");
+        QTest::addColumn<bool>("message");
+        QTest::addColumn<QString>("label1");
+        QTest::newRow("the stored literal")
+            << Form2::storedLiteral() << false
+            << QStringLiteral("Сортамент 1.0Версия 2.0. Морвекс: калькулятор массы проката и арматуры ©");
+        // я is 255 in Windows-1251: 255 + 1 lies outside 0..255.
+        QTest::newRow("a code past 255") << QString(59, QChar(u'я')) << true << QStringLiteral("Сортамент 1.0");
+    }
+    void literalThatCannotBeRebuiltShowsTheMessage()
+    {
+        QFETCH(QString, literal);
+        QFETCH(bool, message);
+        QCOMPARE(Form2::storedLiteral().size(), 59);
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        Form2 about(&main, literal);
+        about.setAttribute(Qt::WA_DeleteOnClose, false);
+        if (message) {
+            QCOMPARE(env.messages.shown.size(), 1);
+            const UserMessages::Message m = env.messages.shown.first();
+            QCOMPARE(m.text, QStringLiteral("Ошибка при выполнении операции !"));
+            QCOMPARE(m.title, QStringLiteral("О программе"));
+            QCOMPARE(m.icon, UserMessages::Icon::Critical);
+            QCOMPARE(m.buttons, UserMessages::Buttons::Ok);
+        } else {
+            QVERIFY(env.messages.shown.isEmpty());
+        }
+        QTEST(control<QLabel>(&about, "Label1")->text(), "label1");
+        QVERIFY(control(&about, "Label1")->isHidden());
+        // The window opens normally.
+        about.show();
+        QVERIFY(control(&about, "Image3")->isVisible());
+    }
+
+    void layoutFollowsTheDesign_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("MediaPlayer1") << QByteArray("MediaPlayer1") << QRect(240, 4000, 315, 420) << true;
+        QTest::newRow("Image3") << QByteArray("Image3") << QRect(0, 0, 4695, 3255) << true;
+        QTest::newRow("Label9") << QByteArray("Label9") << QRect(250, 1700, 4095, 255) << false;
+        QTest::newRow("Label8") << QByteArray("Label8") << QRect(250, 50, 4095, 255) << false;
+        QTest::newRow("Label7") << QByteArray("Label7") << QRect(1080, 1980, 615, 255) << false;
+        QTest::newRow("Label6") << QByteArray("Label6") << QRect(300, 2820, 4095, 255) << true;
+        QTest::newRow("Image2") << QByteArray("Image2") << QRect(2160, 240, 2235, 2580) << true;
+        QTest::newRow("Image1") << QByteArray("Image1") << QRect(240, 795, 1770, 1035) << true;
+        QTest::newRow("Shape1") << QByteArray("Shape1") << QRect(120, 120, 4395, 3015) << true;
+        QTest::newRow("Label5(2)") << QByteArray("Label5(2)") << QRect(2580, 1440, 1812, 792) << false;
+        QTest::newRow("Label5(1)") << QByteArray("Label5(1)") << QRect(2280, 1500, 1812, 792) << false;
+        QTest::newRow("Label5(0)") << QByteArray("Label5(0)") << QRect(240, 180, 1770, 555) << false;
+        QTest::newRow("Label1") << QByteArray("Label1") << QRect(2220, 420, 2100, 2265) << false;
+    }
+    void layoutFollowsTheDesign()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QRect, twips);
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        Form2 about(&main, Form2::storedLiteral());
+        about.setAttribute(Qt::WA_DeleteOnClose, false);
+        about.show();
+        QCOMPARE(about.size(), QSize(310, 217)); // 4650 x 3255 twips
+        QCOMPARE(about.windowTitle(), QStringLiteral("О программе / Помощь"));
+        const QWidget *widget = control(&about, name.constData());
+        QCOMPARE(widget->parentWidget(), &about);
+        // 15 twips make one pixel, to the nearest pixel.
+        const auto px = [](int t) { return int(std::lround(t / 15.0)); };
+        QCOMPARE(widget->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+        QTEST(widget->isVisible(), "visible");
+    }
+
+    void stackingFollowsTheTable()
+    {
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        Form2 about(&main, Form2::storedLiteral());
+        about.setAttribute(Qt::WA_DeleteOnClose, false);
+        // Children are painted back to front: the table's last control comes first.
+        QStringList backToFront;
+        for (QObject *child : about.children())
+            if (child->isWidgetType())
+                backToFront.prepend(child->objectName());
+        QCOMPARE(backToFront, (QStringList{QStringLiteral("MediaPlayer1"), QStringLiteral("Image3"),
+                                           QStringLiteral("Label9"), QStringLiteral("Label8"),
+                                           QStringLiteral("Label7"), QStringLiteral("Label6"),
+                                           QStringLiteral("Image2"), QStringLiteral("Image1"),
+                                           QStringLiteral("Shape1"), QStringLiteral("Label5(2)"),
+                                           QStringLiteral("Label5(1)"), QStringLiteral("Label5(0)"),
+                                           QStringLiteral("Label1")}));
+    }
+};
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"
