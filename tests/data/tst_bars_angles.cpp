@@ -84,9 +84,7 @@ const QSet<QString> &massOffArea(const QString &table)
     static const QSet<QString> equal{QStringLiteral("90x90x9"), QStringLiteral("125x125x9"),
                                      QStringLiteral("180x180x11"), QStringLiteral("200x200x14")};
     static const QSet<QString> unequal{QStringLiteral("100x63x6"), QStringLiteral("125x80x8"),
-                                       QStringLiteral("180x110x10"), QStringLiteral("180x110x12"),
-                                       QStringLiteral("250x160x16"), QStringLiteral("250x160x18"),
-                                       QStringLiteral("250x160x20")};
+                                       QStringLiteral("180x110x10"), QStringLiteral("180x110x12")};
     static const QSet<QString> none;
     return table == equalTable ? equal : table == unequalTable ? unequal : none;
 }
@@ -96,10 +94,18 @@ const QSet<QString> &areaOffDimensions(const QString &table)
     static const QSet<QString> equal{QStringLiteral("90x90x9"), QStringLiteral("125x125x9"),
                                      QStringLiteral("160x160x14"), QStringLiteral("160x160x20"),
                                      QStringLiteral("180x180x11"), QStringLiteral("200x200x14")};
-    static const QSet<QString> unequal{QStringLiteral("100x63x6"), QStringLiteral("125x80x8"),
-                                       QStringLiteral("250x160x16"), QStringLiteral("250x160x20")};
+    static const QSet<QString> unequal{QStringLiteral("100x63x6"), QStringLiteral("125x80x8")};
     static const QSet<QString> none;
     return table == equalTable ? equal : table == unequalTable ? unequal : none;
+}
+
+// Square bars whose printed mass is off a² × 7850 by more than the rounding of its last digit
+// (the table's note lists them with the figures worked out from the side).
+const QSet<QString> &squareMassOffSide()
+{
+    static const QSet<QString> sides{QStringLiteral("19"), QStringLiteral("26"), QStringLiteral("38"),
+                                     QStringLiteral("58"), QStringLiteral("93"), QStringLiteral("105")};
+    return sides;
 }
 
 // Section of a hot-rolled angle in mm²: the two legs, plus the root fillet R, less the two toe
@@ -206,9 +212,10 @@ void TestBarsAngles::massCells()
     }
 }
 
-// Figures read in public copies of the standards (the tables' notes name them), and two worked
-// by hand: round bar 20 mm, π × 20² / 4 = 314.16 mm² × 0.00785 = 2.466 kg; round bar 270 mm,
-// 57 255.5 mm² × 0.00785 = 449.456 kg.
+// Figures read in public copies of the standards and in the ModPlus section base (the tables'
+// notes name them), and three worked by hand: round bar 20 mm, π × 20² / 4 = 314.16 mm² ×
+// 0.00785 = 2.466 kg; round bar 270 mm, 57 255.5 mm² × 0.00785 = 449.456 kg; round bar 73 mm,
+// 4185.4 mm² × 0.00785 = 32.855 kg.
 void TestBarsAngles::figuresFromSources_data()
 {
     QTest::addColumn<QString>("table");
@@ -220,10 +227,18 @@ void TestBarsAngles::figuresFromSources_data()
     QTest::newRow("round 20 mm, by hand") << roundTable << QStringLiteral("20") << QStringLiteral("2.47");
     QTest::newRow("round 270 mm, by hand")
         << roundTable << QStringLiteral("270") << QStringLiteral("449.46");
+    QTest::newRow("round 73 mm, the diameter the section base lists, by hand")
+        << roundTable << QStringLiteral("73") << QStringLiteral("32.86");
     QTest::newRow("square 8 mm") << squareTable << QStringLiteral("8") << QStringLiteral("0.502");
     QTest::newRow("square 30 mm, half rounded to even")
         << squareTable << QStringLiteral("30") << QStringLiteral("7.06");
     QTest::newRow("square 42 mm") << squareTable << QStringLiteral("42") << QStringLiteral("13.85");
+    QTest::newRow("square 38 mm, printed below a2 x 7850")
+        << squareTable << QStringLiteral("38") << QStringLiteral("11.24");
+    QTest::newRow("square 105 mm, printed above a2 x 7850")
+        << squareTable << QStringLiteral("105") << QStringLiteral("86.57");
+    QTest::newRow("square 150 mm, half rounded up")
+        << squareTable << QStringLiteral("150") << QStringLiteral("176.63");
     QTest::newRow("equal 20x20x3, lightest")
         << equalTable << QStringLiteral("20x20x3") << QStringLiteral("0.89");
     QTest::newRow("equal 35x35x5") << equalTable << QStringLiteral("35x35x5") << QStringLiteral("2.58");
@@ -231,8 +246,14 @@ void TestBarsAngles::figuresFromSources_data()
         << equalTable << QStringLiteral("50x50x5") << QStringLiteral("3.77");
     QTest::newRow("equal 250x250x35, heaviest")
         << equalTable << QStringLiteral("250x250x35") << QStringLiteral("128.51");
+    QTest::newRow("equal 90x90x9, printed off its dimensions")
+        << equalTable << QStringLiteral("90x90x9") << QStringLiteral("12.20");
+    QTest::newRow("equal 220x220x16") << equalTable << QStringLiteral("220x220x16") << QStringLiteral("53.83");
     QTest::newRow("unequal 25x16x3, 1.16 cm2 by hand")
         << unequalTable << QStringLiteral("25x16x3") << QStringLiteral("0.91");
+    QTest::newRow("unequal 80x50x5, 6.36 cm2") << unequalTable << QStringLiteral("80x50x5") << QStringLiteral("4.99");
+    QTest::newRow("unequal 125x80x8") << unequalTable << QStringLiteral("125x80x8") << QStringLiteral("12.53");
+    QTest::newRow("unequal 200x125x16") << unequalTable << QStringLiteral("200x125x16") << QStringLiteral("39.07");
     QTest::newRow("bent equal 80x80x6") << bentEqualTable << QStringLiteral("80x80x6.0") << QStringLiteral("6.91");
     QTest::newRow("bent equal 160x160x5")
         << bentEqualTable << QStringLiteral("160x160x5.0") << QStringLiteral("12.15");
@@ -311,16 +332,18 @@ void TestBarsAngles::roundBarIndexOrdersByDiameter()
     QCOMPARE(rows.last().value(dColumn), QStringLiteral("270"));
 }
 
-// Mass of 1 m = a² × 7850 kg/m³ within half a unit of its last printed digit; area a² in cm².
+// Mass of 1 m = a² × 7850 kg/m³ within half a unit of its last printed digit, or within 1 % for
+// the few sides the standard prints off that rule; area a² in cm².
 void TestBarsAngles::squareBarAgreesWithSide_data()
 {
     QTest::addColumn<QString>("side");
     QTest::addColumn<QString>("mass");
     QTest::addColumn<QString>("area");
+    QTest::addColumn<bool>("printedOff");
 
     for (const QStringList &row : BaseTables::rows(squareTable))
         QTest::newRow(qPrintable(QStringLiteral("a ") + row.value(0)))
-            << row.value(0) << row.value(1) << row.value(2);
+            << row.value(0) << row.value(1) << row.value(2) << squareMassOffSide().contains(row.value(0));
 }
 
 void TestBarsAngles::squareBarAgreesWithSide()
@@ -328,12 +351,14 @@ void TestBarsAngles::squareBarAgreesWithSide()
     QFETCH(QString, side);
     QFETCH(QString, mass);
     QFETCH(QString, area);
+    QFETCH(bool, printedOff);
 
     const double a = cellNumber(side);
     const double expected = a * a * kgPerMetrePerMm2;
     const double halfUnit = 0.5 * std::pow(10.0, -decimals(mass)) + 1e-9;
+    const double tolerance = printedOff ? printedDeviationShare * expected : halfUnit;
     QVERIFY(decimals(mass) >= 2);
-    QVERIFY2(std::abs(cellNumber(mass) - expected) <= halfUnit,
+    QVERIFY2(std::abs(cellNumber(mass) - expected) <= tolerance,
              qPrintable(QStringLiteral("%1 against %2").arg(mass).arg(expected, 0, 'f', 4)));
     QVERIFY2(std::abs(cellNumber(area) - a * a / 100.0) < 1e-9, qPrintable(area));
 }
