@@ -1,5 +1,7 @@
 #include "platform/boxmessages.h"
 #include "platform/programexit.h"
+#include "platform/registry.h"
+#include "platform/urllauncher.h"
 #include "shell/form1.h"
 
 #include <QApplication>
@@ -16,6 +18,10 @@ int main(int argc, char *argv[])
     environment.executableDir = QCoreApplication::applicationDirPath();
     environment.messages = &messages;
     environment.exit = &exit;
+    const std::unique_ptr<Registry> registry = makeSystemRegistry(environment.executableDir);
+    environment.registry = registry.get();
+    SystemUrlLauncher launcher;
+    environment.launcher = &launcher;
 
     Form1 window(environment);
     if (!window.Form_Load())

@@ -9,10 +9,13 @@
 #include "platform/programexit.h"
 #include "platform/usermessages.h"
 #include "shell/programdir.h"
+#include "shell/programlist.h"
+#include "shell/sitelink.h"
 #include "shell/twips.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -67,6 +70,8 @@ Form1::Form1(const Environment &environment, QWidget *parent)
     setUpToolbars();
     grid()->setModel(m_data->records());
     connectHandlers();
+    // The site link: the host name's label answers a click.
+    control<QLabel>("Label7")->installEventFilter(new ClickFilter([this] { Label7_Click(); }, this));
 }
 
 Form1::~Form1()
@@ -185,6 +190,36 @@ bool Form1::Form_Load()
 
 void Form1::registerInProgramList()
 {
+    // The registry location, unscrambled into the hidden controls; the root-key name is the
+    // combo box's single list item.
+    auto *rootKey = control<QComboBox>("cboHKey");
+    if (rootKey->count() == 0)
+        rootKey->addItem(QString::fromLatin1(ProgramList::StoredRootKey));
+    rootKey->setCurrentIndex(0);
+    rootKey->setEditText(ShiftText(rootKey->currentText(), ProgramList::RootKeyShift));
+    control<QLineEdit>("txtKey")->setText(
+        ShiftText(QString::fromLatin1(ProgramList::StoredKeyPath), ProgramList::KeyPathShift));
+    control<QLineEdit>("txtSubkey")->setText(
+        ShiftText(QString::fromLatin1(ProgramList::StoredValueName), ProgramList::ValueNameShift));
+
+    LookUpListDir();
+
+    // The list file: no failure here is shown or stops the start-up.
+    const QString listDir =
+        ProgramList::listDirFrom(control<QLabel>("lblValue")->text(), m_env.rootDir);
+    m_state.ListRecords =
+        ProgramList::listRows(ProgramList::registerProgram(listDir, m_state.ProgramDir).recordsRead);
+}
+
+void Form1::LookUpListDir()
+{
+    const std::optional<std::uint32_t> rootKey =
+        ProgramList::rootKeyHandle(control<QComboBox>("cboHKey")->currentText());
+    if (!rootKey || !m_env.registry)
+        return;
+    control<QLabel>("lblValue")->setText(ReadRegistryString(
+        *m_env.registry, *m_env.messages, *rootKey, control<QLineEdit>("txtKey")->text(),
+        control<QLineEdit>("txtSubkey")->text()));
 }
 
 void Form1::endAfterDatabaseFailure()
@@ -201,6 +236,12 @@ void Form1::Command3_Click()
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();
+}
+
+void Form1::Label7_Click()
+{
+    if (m_env.launcher)
+        SiteLink::open(*m_env.launcher, m_env.executableDir);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

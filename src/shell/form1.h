@@ -58,6 +58,7 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void Label7_Click();
     void Command4_Click();
     void Command5_Click();
     void T1_ButtonClick(int index);
@@ -73,6 +74,7 @@ private:
     void setUpToolbars();
     void connectHandlers();
     void registerInProgramList();
+    void LookUpListDir();
     void Form_Unload();
 
     void setInputsEnabled(const Catalogue::InputStates &states);

@@ -1,5 +1,7 @@
 #include "testwindow.h"
 
+#include "shell/programlist.h"
+
 TestEnvironment::TestEnvironment(const QString &executableDir)
 {
     environment.executableDir = executableDir;
@@ -7,4 +9,10 @@ TestEnvironment::TestEnvironment(const QString &executableDir)
         environment.executableDir.chop(1);
     environment.messages = &messages;
     environment.exit = &exit;
+    environment.launcher = &launcher;
+    environment.registry = &registry;
+    const ProgramList::Location location = ProgramList::location();
+    registry.setValue(Registry::LocalMachine, location.keyPath, location.valueName,
+                      listDir.path().toLocal8Bit());
+    environment.rootDir = rootDir.path() + QLatin1Char('/');
 }

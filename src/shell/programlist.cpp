@@ -1,0 +1,142 @@
+#include "shell/programlist.h"
+
+#include "platform/registry.h"
+#include "platform/usermessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+using ProgramListFile::Record;
+
+namespace ProgramList {
+
+Location location()
+{
+    return {ShiftText(QString::fromLatin1(StoredRootKey), RootKeyShift),
+            ShiftText(QString::fromLatin1(StoredKeyPath), KeyPathShift),
+            ShiftText(QString::fromLatin1(StoredValueName), ValueNameShift)};
+}
+
+std::optional<std::uint32_t> rootKeyHandle(const QString &name)
+{
+    static const std::pair<const char *, std::uint32_t> table[] = {
+        {"HKEY_CLASSES_ROOT", Registry::ClassesRoot},
+        {"HKEY_CURRENT_CONFIG", Registry::CurrentConfig},
+        {"HKEY_CURRENT_USER", Registry::CurrentUser},
+        {"HKEY_LOCAL_MACHINE", Registry::LocalMachine},
+        {"HKEY_USERS", Registry::Users},
+    };
+    for (const auto &[rootName, handle] : table) {
+        if (name == QLatin1String(rootName))
+            return handle;
+    }
+    return std::nullopt;
+}
+
+QString listDirFrom(const QString &value, const QString &rootDir)
+{
+    if (value.isEmpty())
+        return rootDir;
+    if (value.endsWith(QDir::separator()) || value.endsWith(QLatin1Char('/')))
+        return value;
+    return value + QDir::separator();
+}
+
+bool writeListFile(const QString &path, const QList<Record> &records,
+                   const BeforeCommit &beforeCommit)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(ProgramListFile::format(records)); // a failed write makes the commit fail
+    if (beforeCommit)
+        beforeCommit(file);
+    return file.commit();
+}
+
+Registration registerProgram(const QString &listDir, const QString &programDir,
+                             const BeforeCommit &beforeCommit)
+{
+    Registration registration;
+    const QString path = listDir + QLatin1String(FileName);
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        registration.recordsRead = ProgramListFile::parse(file.readAll());
+        file.close();
+    }
+
+    const QByteArray program(ExecutableName);
+    const QString directory = QDir::toNativeSeparators(programDir);
+    const Record own{program, ProgramListFile::encode(directory)};
+    if (registration.recordsRead.contains(own)) {
+        registration.outcome = Registration::Outcome::AlreadyListed;
+        return registration;
+    }
+
+    QList<Record> list;
+    std::copy_if(registration.recordsRead.cbegin(), registration.recordsRead.cend(),
+                 std::back_inserter(list), [&](const Record &r) { return r.program != program; });
+    list.append({program, ProgramListFile::encode(directory.toLower())});
+    registration.outcome = writeListFile(path, list, beforeCommit)
+                               ? Registration::Outcome::Rewritten
+                               : Registration::Outcome::NotWritten;
+    return registration;
+}
+
+std::array<MainState::ListRecord, MainState::ListRows> listRows(const QList<Record> &records)
+{
+    std::array<MainState::ListRecord, MainState::ListRows> rows;
+    const auto count = std::min<qsizetype>(records.size(), MainState::ListRows);
+    for (qsizetype i = 0; i < count; ++i)
+        rows[i] = {ProgramListFile::decode(records[i].program),
+                   ProgramListFile::decode(records[i].directory)};
+    return rows;
+}
+
+} // namespace ProgramList
+
+QString ShiftText(const QString &text, int k)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text)
+        result.append(QChar(static_cast<char16_t>(c.unicode() + k)));
+    return result;
+}
+
+QString ReadRegistryString(Registry &registry, UserMessages &messages, std::uint32_t rootKey,
+                           const QString &keyPath, const QString &valueName)
+{
+    const auto report = [&messages](const char *text) {
+        messages.show({QString::fromLatin1(text), QString::fromUtf8(ProgramList::MessageTitle),
+                       UserMessages::Icon::None, UserMessages::Buttons::Ok});
+    };
+
+    Registry::KeyHandle key = 0;
+    if (registry.openKey(rootKey, ProgramListFile::encode(keyPath), Registry::QueryValue, key)
+        != Registry::Success) {
+        report("Error opening key.");
+        return {};
+    }
+
+    const QByteArray name = ProgramListFile::encode(valueName);
+    std::uint32_t size = 0;
+    if (registry.queryValue(key, name, nullptr, size) != Registry::Success) {
+        report("Error getting subkey length.");
+        size = 0;
+    }
+
+    QString result;
+    QByteArray buffer(static_cast<qsizetype>(size), ' ');
+    if (registry.queryValue(key, name, buffer.data(), size) != Registry::Success)
+        report("Error getting subkey value.");
+    else if (size > 0)
+        result = ProgramListFile::decode(buffer.left(std::min<qsizetype>(size - 1, buffer.size())));
+
+    if (registry.closeKey(key) != Registry::Success)
+        report("Error closing key.");
+    return result;
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "shell/mainstate.h"
+#include "shell/programlistfile.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QSaveFile;
+class Registry;
+class UserMessages;
+
+// Registration in the maker's shared list of installed programs: a registry value names the
+// list's directory; at every start the program makes sure that its own record stands last in the
+// list file there, keeping every other program's records. Nothing here stops the start-up.
+namespace ProgramList {
+
+inline constexpr char ExecutableName[] = "morvex_calc.exe";
+inline constexpr char FileName[] = "morvex.dat";
+
+// The title of the registry messages.
+inline constexpr char MessageTitle[] = "Morvex Steel Mass Calculator 2.0";
+
+// The registry location, kept only scrambled: shifted with ShiftText by -3, -3 and -1. The root
+// key is HKEY_LOCAL_MACHINE, as the maker's installer writes the value for the whole machine.
+inline constexpr char StoredRootKey[] = "EHBV\\IL@>I\\J>@EFKB";                            // 18
+inline constexpr char StoredKeyPath[] = "Plcqt^obYJlosbuYPe^obaYFkpq^iibaMoldo^jpIfpq"; // 44
+inline constexpr char StoredValueName[] = "KhrsEnkcdq";                                    // 10
+inline constexpr int RootKeyShift = 3;
+inline constexpr int KeyPathShift = 3;
+inline constexpr int ValueNameShift = 1;
+
+// The stored texts turned back into the location (the way the window does it at start).
+struct Location
+{
+    QString rootKey;
+    QString keyPath;
+    QString valueName;
+};
+Location location();
+
+// The predefined handle of a root-key name, compared exactly in the order HKEY_CLASSES_ROOT,
+// HKEY_CURRENT_CONFIG, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS; none for any other text.
+std::optional<std::uint32_t> rootKeyHandle(const QString &name);
+
+// The list directory from the registry value: the value ending in a separator (one is added
+// unless it ends in one); rootDir, the file system's root, when the value is empty.
+QString listDirFrom(const QString &value, const QString &rootDir);
+
+// The outcome of the list update, for the window's state and the tests.
+struct Registration
+{
+    enum class Outcome { AlreadyListed, Rewritten, NotWritten };
+
+    QList<ProgramListFile::Record> recordsRead; // every complete record, in the file's order
+    Outcome outcome = Outcome::NotWritten;
+};
+
+// Called after the new list has been written to its temporary file and before that file
+// replaces the old list; a test uses it to fail the rewrite at that point.
+using BeforeCommit = std::function<void(QSaveFile &)>;
+
+// Makes sure the list file in listDir holds this program's record: unless a record of
+// "morvex_calc.exe" with exactly programDir (in native separators) is already there, the file
+// is written anew with every other program's records in their old order and this program's
+// record, its directory lower-cased, last. The new list goes to a temporary file in the same
+// directory that replaces the old one only once complete, so a failure on the way leaves the old
+// list whole. All the records are kept, however many there are.
+Registration registerProgram(const QString &listDir, const QString &programDir,
+                             const BeforeCommit &beforeCommit = {});
+
+// Writes records to path through a temporary file and an atomic rename; false when the list
+// could not be written (the old file is then untouched).
+bool writeListFile(const QString &path, const QList<ProgramListFile::Record> &records,
+                   const BeforeCommit &beforeCommit = {});
+
+// The first rows of the records, decoded, as the window's state keeps them.
+std::array<MainState::ListRecord, MainState::ListRows>
+listRows(const QList<ProgramListFile::Record> &records);
+
+} // namespace ProgramList
+
+// A text of the same length whose every character has the code of the given one plus k.
+QString ShiftText(const QString &text, int k);
+
+// Reads a string value from the registry, showing "Error opening key.", "Error getting subkey
+// length.", "Error getting subkey value." or "Error closing key." (plain boxes titled with the
+// program's title) for the step that fails; empty when the value cannot be read.
+QString ReadRegistryString(Registry &registry, UserMessages &messages, std::uint32_t rootKey,
+                           const QString &keyPath, const QString &valueName);

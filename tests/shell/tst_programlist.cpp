@@ -1,0 +1,539 @@
+#include "platform/registryini.h"
+#include "shell/form1.h"
+#include "shell/programlist.h"
+#include "testwindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using ProgramListFile::Record;
+using Outcome = ProgramList::Registration::Outcome;
+
+namespace {
+
+using Records = QList<Record>;
+
+const QByteArray Own = "morvex_calc.exe";
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// n records of other programs, "prog<i>.exe","c:\progs\<i>\", each a line.
+QByteArray otherPrograms(int first, int count)
+{
+    QByteArray text;
+    for (int i = first; i < first + count; ++i)
+        text += "\"prog" + QByteArray::number(i) + ".exe\",\"c:\\progs\\" + QByteArray::number(i)
+                + "\\\"\r\n";
+    return text;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Record)
+
+class TestProgramList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shiftText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("shifted");
+        QTest::newRow("abc by 3") << u"abc"_s << 3 << u"def"_s;
+        QTest::newRow("abc by 1") << u"abc"_s << 1 << u"bcd"_s;
+        QTest::newRow("backwards") << u"def"_s << -3 << u"abc"_s;
+        QTest::newRow("empty") << u""_s << 3 << u""_s;
+        QTest::newRow("backslash and underscore") << u"Y\\"_s << 3 << u"\\_"_s;
+    }
+    void shiftText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, k);
+        QFETCH(QString, shifted);
+        QCOMPARE(ShiftText(text, k), shifted);
+    }
+
+    void storedLocationHasTheKnownShape()
+    {
+        QCOMPARE(qstrlen(ProgramList::StoredRootKey), 18u);
+        QCOMPARE(qstrlen(ProgramList::StoredKeyPath), 44u);
+        QCOMPARE(qstrlen(ProgramList::StoredValueName), 10u);
+        const ProgramList::Location location = ProgramList::location();
+        QCOMPARE(ProgramList::rootKeyHandle(location.rootKey),
+                 std::optional<std::uint32_t>(0x80000002u));
+        QVERIFY(!location.keyPath.isEmpty() && !location.valueName.isEmpty());
+    }
+
+    void rootKeyHandle_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("handle"); // -1: none
+        QTest::newRow("classes root") << u"HKEY_CLASSES_ROOT"_s << qint64(0x80000000);
+        QTest::newRow("current config") << u"HKEY_CURRENT_CONFIG"_s << qint64(0x80000005);
+        QTest::newRow("current user") << u"HKEY_CURRENT_USER"_s << qint64(0x80000001);
+        QTest::newRow("local machine") << u"HKEY_LOCAL_MACHINE"_s << qint64(0x80000002);
+        QTest::newRow("users") << u"HKEY_USERS"_s << qint64(0x80000003);
+        QTest::newRow("lower case") << u"hkey_local_machine"_s << qint64(-1);
+        QTest::newRow("trailing blank") << u"HKEY_USERS "_s << qint64(-1);
+        QTest::newRow("abbreviation") << u"HKLM"_s << qint64(-1);
+        QTest::newRow("still scrambled") << QString::fromLatin1(ProgramList::StoredRootKey) << qint64(-1);
+    }
+    void rootKeyHandle()
+    {
+        QFETCH(QString, name);
+        QFETCH(qint64, handle);
+        const auto found = ProgramList::rootKeyHandle(name);
+        QCOMPARE(found.has_value(), handle >= 0);
+        if (found)
+            QCOMPARE(qint64(*found), handle);
+    }
+
+    void listDirFrom_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("listDir");
+        QTest::newRow("separator added") << u"/srv/lists"_s << u"/srv/lists/"_s;
+        QTest::newRow("separator kept") << u"/srv/lists/"_s << u"/srv/lists/"_s;
+        QTest::newRow("nothing found: the root") << u""_s << u"/fsroot/"_s;
+    }
+    void listDirFrom()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, listDir);
+        QCOMPARE(ProgramList::listDirFrom(value, QStringLiteral("/fsroot/")), listDir);
+    }
+
+    // ---- the list file's format --------------------------------------------------------------
+
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<Records>("records");
+        QTest::newRow("two records")
+            << QByteArray("\"a.exe\",\"c:\\a\\\"\r\n\"b.exe\",\"d:\\b\\\"\r\n")
+            << Records{{"a.exe", "c:\\a\\"}, {"b.exe", "d:\\b\\"}};
+        QTest::newRow("line feeds only")
+            << QByteArray("\"a.exe\",\"/a/\"\n\"b.exe\",\"/b/\"\n")
+            << Records{{"a.exe", "/a/"}, {"b.exe", "/b/"}};
+        QTest::newRow("last line without line end")
+            << QByteArray("\"a.exe\",\"/a/\"") << Records{{"a.exe", "/a/"}};
+        QTest::newRow("comma inside quotes") << QByteArray("\"a,b.exe\",\"/x,y/\"\r\n")
+                                             << Records{{"a,b.exe", "/x,y/"}};
+        QTest::newRow("unquoted fields without their blanks")
+            << QByteArray("  a.exe , c:\\a b\\  \r\n") << Records{{"a.exe", "c:\\a b\\"}};
+        QTest::newRow("empty lines between records")
+            << QByteArray("\"a.exe\",\"/a/\"\r\n\r\n\r\n\"b.exe\",\"/b/\"\r\n")
+            << Records{{"a.exe", "/a/"}, {"b.exe", "/b/"}};
+        QTest::newRow("empty fields") << QByteArray("\"\",\r\n,\"\"\r\n")
+                                      << Records{{"", ""}, {"", ""}};
+        QTest::newRow("comma at the very end gives an empty field")
+            << QByteArray("\"a.exe\",") << Records{{"a.exe", ""}};
+        QTest::newRow("text after a closing quote passed over")
+            << QByteArray("\"a.exe\"xyz,\"/a/\" junk\r\n") << Records{{"a.exe", "/a/"}};
+        QTest::newRow("quote inside an unquoted field kept") << QByteArray("a\"b,c\r\n")
+                                                             << Records{{"a\"b", "c"}};
+        QTest::newRow("fields run across lines")
+            << QByteArray("\"a.exe\"\r\n\"/a/\"\r\n") << Records{{"a.exe", "/a/"}};
+        QTest::newRow("broken last line not counted")
+            << QByteArray("\"a.exe\",\"/a/\"\r\n\"b.exe\"\r\n") << Records{{"a.exe", "/a/"}};
+        QTest::newRow("a quote left open takes in the next line")
+            << QByteArray("\"a.exe\",\"/a/\"\r\n\"b.exe\",\"/b/\r\n\"c.exe\",\"/c/\"\r\n")
+            << Records{{"a.exe", "/a/"}, {"b.exe", "/b/\r\n"}};
+        QTest::newRow("unterminated quote in the last record")
+            << QByteArray("\"a.exe\",\"/a/\"\r\n\"b.exe\",\"/b/\r\n") << Records{{"a.exe", "/a/"}};
+        QTest::newRow("empty text") << QByteArray() << Records{};
+        QTest::newRow("only line ends") << QByteArray("\r\n\n\r") << Records{};
+        QTest::newRow("binary bytes")
+            << QByteArray("\x00\x01\xff,\x80\"\x00\"\r\n", 10)
+            << Records{{QByteArray("\x00\x01\xff", 3), QByteArray("\x80\"\x00\"", 4)}};
+    }
+    void parse()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(Records, records);
+        QCOMPARE(ProgramListFile::parse(text), records);
+    }
+
+    void format()
+    {
+        QCOMPARE(ProgramListFile::format({{"a.exe", "c:\\a b\\"}, {"morvex_calc.exe", "/opt/m/"}}),
+                 QByteArray("\"a.exe\",\"c:\\a b\\\"\r\n\"morvex_calc.exe\",\"/opt/m/\"\r\n"));
+        QCOMPARE(ProgramListFile::format({}), QByteArray());
+    }
+
+    // ---- the update of the list file ----------------------------------------------------------
+
+    void registration_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("recordsRead");
+        QTest::addColumn<QByteArray>("after");
+
+        const QByteArray others = "\"calc.exe\",\"c:\\morvex\\calc\\\"\r\n"
+                                  "\"Beams.exe\",\"D:\\Morvex Beams\\\"\r\n";
+        QTest::newRow("no file") << false << QByteArray() << u"/opt/morvex/"_s
+                                 << int(Outcome::Rewritten) << 0
+                                 << QByteArray("\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
+        QTest::newRow("other programs only: kept in order, own record last")
+            << true << others << u"/opt/morvex/"_s << int(Outcome::Rewritten) << 2
+            << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("own record with the same case: untouched")
+            << true << "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n" + others << u"/opt/morvex/"_s
+            << int(Outcome::AlreadyListed) << 3
+            << "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n" + others;
+        QTest::newRow("own record in capitals: matched exactly, untouched")
+            << true << others + "\"morvex_calc.exe\",\"/opt/Morvex/\"\r\n" << u"/opt/Morvex/"_s
+            << int(Outcome::AlreadyListed) << 3
+            << others + "\"morvex_calc.exe\",\"/opt/Morvex/\"\r\n";
+        QTest::newRow("own record in lower case, directory in capitals: rewritten the same")
+            << true << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n" << u"/opt/Morvex/"_s
+            << int(Outcome::Rewritten) << 3
+            << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("own record with another directory moves last")
+            << true << "\"morvex_calc.exe\",\"/old/place/\"\r\n" + others << u"/opt/morvex/"_s
+            << int(Outcome::Rewritten) << 3
+            << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("several own records become one")
+            << true
+            << QByteArray("\"morvex_calc.exe\",\"/a/\"\r\n\"calc.exe\",\"c:\\m\\\"\r\n"
+                          "\"morvex_calc.exe\",\"/b/\"\r\n\"morvex_calc.exe\",\"/c/\"\r\n")
+            << u"/opt/morvex/"_s << int(Outcome::Rewritten) << 4
+            << QByteArray("\"calc.exe\",\"c:\\m\\\"\r\n\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
+        QTest::newRow("a record of another name like ours is another program's")
+            << true << QByteArray("\"MORVEX_CALC.EXE\",\"/opt/morvex/\"\r\n") << u"/opt/morvex/"_s
+            << int(Outcome::Rewritten) << 1
+            << QByteArray("\"MORVEX_CALC.EXE\",\"/opt/morvex/\"\r\n"
+                          "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
+        QTest::newRow("empty file") << true << QByteArray() << u"/opt/morvex/"_s
+                                    << int(Outcome::Rewritten) << 0
+                                    << QByteArray("\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
+        QTest::newRow("broken last line dropped")
+            << true << others + "\"half.exe\"\r\n" << u"/opt/morvex/"_s << int(Outcome::Rewritten)
+            << 2 << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("broken last line after our own record: untouched")
+            << true << QByteArray("\"morvex_calc.exe\",\"/opt/morvex/\"\r\n\"half.exe\"\r\n")
+            << u"/opt/morvex/"_s << int(Outcome::AlreadyListed) << 1
+            << QByteArray("\"morvex_calc.exe\",\"/opt/morvex/\"\r\n\"half.exe\"\r\n");
+        QTest::newRow("unquoted and LF-only records written back quoted with CR LF")
+            << true << QByteArray("calc.exe, c:\\m\\\nbeams.exe,d:\\b\\") << u"/opt/morvex/"_s
+            << int(Outcome::Rewritten) << 2
+            << QByteArray("\"calc.exe\",\"c:\\m\\\"\r\n\"beams.exe\",\"d:\\b\\\"\r\n"
+                          "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
+        QTest::newRow("another code page's bytes come back unchanged")
+            << true << QByteArray("\"\xd1\xf2\xe0\xeb\xfc.exe\",\"c:\\\xcf\xf0\xee\xe3\xf0\\\"\r\n")
+            << u"/opt/morvex/"_s << int(Outcome::Rewritten) << 1
+            << QByteArray("\"\xd1\xf2\xe0\xeb\xfc.exe\",\"c:\\\xcf\xf0\xee\xe3\xf0\\\"\r\n"
+                          "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
+        QTest::newRow("directory in Cyrillic letters lower-cased")
+            << false << QByteArray() << u"/opt/Сталь/"_s << int(Outcome::Rewritten) << 0
+            << QByteArray("\"morvex_calc.exe\",\"/opt/сталь/\"\r\n");
+        // Two unquoted fields, closed by a lone CR and by the end: one record, written back.
+        QTest::newRow("binary bytes")
+            << true << QByteArray("\x00\x00\xfe\xff\x01\x02\x03\r\x00", 9) << u"/opt/morvex/"_s
+            << int(Outcome::Rewritten) << 1
+            << QByteArray("\"\x00\x00\xfe\xff\x01\x02\x03\",\"\x00\"\r\n", 15)
+                   + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("an unterminated quote keeps the records before it")
+            << true << others + "\"lost.exe\",\"/never closed\r\n" << u"/opt/morvex/"_s
+            << int(Outcome::Rewritten) << 2 << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        const QByteArray longDir = "c:\\" + QByteArray(300000, 'x') + "\\";
+        QTest::newRow("very long lines")
+            << true << "\"long.exe\",\"" + longDir + "\"\r\n" << u"/opt/morvex/"_s
+            << int(Outcome::Rewritten) << 1
+            << "\"long.exe\",\"" + longDir + "\"\r\n\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("more than 20 records: all kept")
+            << true << otherPrograms(1, 25) << u"/opt/morvex/"_s << int(Outcome::Rewritten) << 25
+            << otherPrograms(1, 25) + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("own record after the 20th found: untouched")
+            << true << otherPrograms(1, 22) + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n"
+            << u"/opt/morvex/"_s << int(Outcome::AlreadyListed) << 23
+            << otherPrograms(1, 22) + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("old own record after the 20th dropped, the rest kept")
+            << true
+            << otherPrograms(1, 21) + "\"morvex_calc.exe\",\"/old/\"\r\n" + otherPrograms(22, 3)
+            << u"/opt/morvex/"_s << int(Outcome::Rewritten) << 25
+            << otherPrograms(1, 24) + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+    }
+    void registration()
+    {
+        QFETCH(bool, fileExists);
+        QFETCH(QByteArray, before);
+        QFETCH(QString, programDir);
+        QFETCH(int, outcome);
+        QFETCH(int, recordsRead);
+        QFETCH(QByteArray, after);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("morvex.dat"));
+        if (fileExists)
+            writeFile(path, before);
+        const ProgramList::Registration result =
+            ProgramList::registerProgram(dir.path() + QLatin1Char('/'), programDir);
+        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(result.recordsRead.size(), recordsRead);
+        QCOMPARE(readFile(path), after);
+        // Nothing but the list is left in the directory.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("morvex.dat")});
+    }
+
+    void listNotWritable_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("directory missing") << u"missing"_s;
+        QTest::newRow("directory is a file") << u"file"_s;
+        QTest::newRow("morvex.dat is a directory") << u"datdir"_s;
+        QTest::newRow("directory read-only") << u"readonly"_s;
+    }
+    void listNotWritable()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString listDir = dir.filePath(QStringLiteral("lists")) + QLatin1Char('/');
+        if (kind == QLatin1String("file")) {
+            writeFile(dir.filePath(QStringLiteral("lists")), "not a directory");
+        } else if (kind == QLatin1String("datdir")) {
+            QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("lists/morvex.dat")));
+        } else if (kind == QLatin1String("readonly")) {
+            if (geteuid() == 0)
+                QSKIP("the superuser writes into read-only directories");
+            QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("lists")));
+            writeFile(listDir + QStringLiteral("morvex.dat"), otherPrograms(1, 2));
+            QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("lists")),
+                                          QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const ProgramList::Registration result =
+            ProgramList::registerProgram(listDir, QStringLiteral("/opt/morvex/"));
+        QCOMPARE(result.outcome, Outcome::NotWritten);
+        if (kind == QLatin1String("datdir"))
+            QVERIFY(QFileInfo(listDir + QStringLiteral("morvex.dat")).isDir());
+        if (kind == QLatin1String("readonly")) {
+            QCOMPARE(result.recordsRead.size(), 2);
+            QCOMPARE(readFile(listDir + QStringLiteral("morvex.dat")), otherPrograms(1, 2));
+            QFile::setPermissions(dir.filePath(QStringLiteral("lists")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    }
+
+    void failureBetweenWritingAndRenamingKeepsTheOldList()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("morvex.dat"));
+        const QByteArray old = otherPrograms(1, 3);
+        writeFile(path, old);
+        bool reached = false;
+        const ProgramList::Registration result = ProgramList::registerProgram(
+            dir.path() + QLatin1Char('/'), QStringLiteral("/opt/morvex/"), [&](QSaveFile &file) {
+                reached = true;
+                // The new list is complete in its temporary file; the old one is still whole.
+                QVERIFY(file.flush());
+                QCOMPARE(readFile(path), old);
+                file.cancelWriting(); // as a failing write or a full disk would
+            });
+        QVERIFY(reached);
+        QCOMPARE(result.outcome, Outcome::NotWritten);
+        QCOMPARE(readFile(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("morvex.dat")});
+    }
+
+    // ---- reading the registry ---------------------------------------------------------------
+
+    void readRegistryString_data()
+    {
+        QTest::addColumn<bool>("keyExists");
+        QTest::addColumn<bool>("valueExists");
+        QTest::addColumn<long>("closeStatus");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("closings");
+        QTest::newRow("value read") << true << true << Registry::Success << u"/srv/lists"_s
+                                    << QStringList{} << 1;
+        QTest::newRow("key missing") << false << false << Registry::Success << u""_s
+                                     << QStringList{QStringLiteral("Error opening key.")} << 0;
+        QTest::newRow("value missing")
+            << true << false << Registry::Success << u""_s
+            << QStringList{QStringLiteral("Error getting subkey length."),
+                           QStringLiteral("Error getting subkey value.")}
+            << 1;
+        QTest::newRow("key cannot be closed: the value still counts")
+            << true << true << Registry::InvalidHandle << u"/srv/lists"_s
+            << QStringList{QStringLiteral("Error closing key.")} << 1;
+    }
+    void readRegistryString()
+    {
+        QFETCH(bool, keyExists);
+        QFETCH(bool, valueExists);
+        QFETCH(long, closeStatus);
+        QFETCH(QString, result);
+        QFETCH(QStringList, messages);
+        QFETCH(int, closings);
+
+        FakeRegistry registry;
+        registry.closeStatus = closeStatus;
+        if (valueExists)
+            registry.setValue(Registry::CurrentUser, QStringLiteral("Software\\M"),
+                              QStringLiteral("Dir"), "/srv/lists");
+        else if (keyExists)
+            registry.addKey(Registry::CurrentUser, QStringLiteral("Software\\M"));
+        RecordingMessages shown;
+        QCOMPARE(ReadRegistryString(registry, shown, Registry::CurrentUser,
+                                    QStringLiteral("Software\\M"), QStringLiteral("Dir")),
+                 result);
+        QCOMPARE(shown.texts(), messages);
+        for (const UserMessages::Message &m : shown.shown) {
+            QCOMPARE(m.title, QStringLiteral("Morvex Steel Mass Calculator 2.0"));
+            QCOMPARE(m.icon, UserMessages::Icon::None);
+            QCOMPARE(m.buttons, UserMessages::Buttons::Ok);
+        }
+        QCOMPARE(registry.openings.size(), 1);
+        QCOMPARE(registry.openings.first().access, 1u);
+        QCOMPARE(registry.openings.first().path, QByteArray("Software\\M"));
+        QCOMPARE(registry.closings, closings);
+        QVERIFY(registry.openKeys.isEmpty());
+    }
+
+    // The build's registry file names the list directory at the program's location.
+    void buildRegistryFileNamesTheListDirectory()
+    {
+        const QString file = QStringLiteral(MORVEX_PROGRAM_DIR) + QStringLiteral("registry.ini");
+        QVERIFY2(QFile::exists(file), qPrintable(file));
+        IniRegistry registry({file});
+        RecordingMessages shown;
+        const ProgramList::Location location = ProgramList::location();
+        const QString value = ReadRegistryString(registry, shown,
+                                                 *ProgramList::rootKeyHandle(location.rootKey),
+                                                 location.keyPath, location.valueName);
+        QCOMPARE(shown.texts(), QStringList{});
+        QVERIFY(value.endsWith(QStringLiteral("/morvex")));
+        QVERIFY(QFileInfo(value).isDir());
+    }
+
+    // ---- the start-up step as a whole -------------------------------------------------------
+
+    void startup_data()
+    {
+        QTest::addColumn<QString>("registry"); // "value", "value with separator", "no key", ...
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("listIn"); // "list", "root" or "" (nowhere)
+        QTest::newRow("registry names the list directory") << u"value"_s << QStringList{} << u"list"_s;
+        QTest::newRow("value ends in a separator")
+            << u"value with separator"_s << QStringList{} << u"list"_s;
+        QTest::newRow("registry key missing")
+            << u"no key"_s << QStringList{QStringLiteral("Error opening key.")} << u"root"_s;
+        QTest::newRow("registry value missing")
+            << u"no value"_s
+            << QStringList{QStringLiteral("Error getting subkey length."),
+                           QStringLiteral("Error getting subkey value.")}
+            << u"root"_s;
+        QTest::newRow("key cannot be closed")
+            << u"close fails"_s << QStringList{QStringLiteral("Error closing key.")} << u"list"_s;
+        QTest::newRow("list directory not writable") << u"unwritable"_s << QStringList{} << u""_s;
+    }
+    void startup()
+    {
+        QFETCH(QString, registry);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, listIn);
+
+        TestEnvironment env;
+        const ProgramList::Location location = ProgramList::location();
+        const QString listDir = env.listDir.path();
+        if (registry == QLatin1String("no key")) {
+            env.registry = FakeRegistry();
+        } else if (registry == QLatin1String("no value")) {
+            env.registry = FakeRegistry();
+            env.registry.addKey(Registry::LocalMachine, location.keyPath);
+        } else if (registry == QLatin1String("close fails")) {
+            env.registry.closeStatus = Registry::InvalidHandle;
+        } else if (registry == QLatin1String("value with separator")) {
+            env.registry.setValue(Registry::LocalMachine, location.keyPath, location.valueName,
+                                  (listDir + QLatin1Char('/')).toLocal8Bit());
+        } else if (registry == QLatin1String("unwritable")) {
+            env.registry.setValue(Registry::LocalMachine, location.keyPath, location.valueName,
+                                  (listDir + QStringLiteral("/no/such/dir")).toLocal8Bit());
+        }
+        const QByteArray others = otherPrograms(1, 2);
+        writeFile(listDir + QStringLiteral("/morvex.dat"), others);
+
+        Form1 w(env.environment);
+        QVERIFY(w.Form_Load());
+        QCOMPARE(env.messages.texts(), messages);
+        for (const UserMessages::Message &m : env.messages.shown) {
+            QCOMPARE(m.title, QStringLiteral("Morvex Steel Mass Calculator 2.0"));
+            QCOMPARE(m.icon, UserMessages::Icon::None);
+        }
+        QVERIFY(!env.exit.code);
+
+        // The location texts in the hidden controls.
+        QCOMPARE(w.findChild<QComboBox *>(QStringLiteral("cboHKey"))->currentText(),
+                 QStringLiteral("HKEY_LOCAL_MACHINE"));
+        QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txtKey"))->text(), location.keyPath);
+        QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txtSubkey"))->text(),
+                 location.valueName);
+
+        const QByteArray own =
+            "\"morvex_calc.exe\",\"" + w.state().ProgramDir.toLower().toLocal8Bit() + "\"\r\n";
+        const QString rootFile = env.rootDir.filePath(QStringLiteral("morvex.dat"));
+        const QString listFile = listDir + QStringLiteral("/morvex.dat");
+        if (listIn == QLatin1String("list")) {
+            QCOMPARE(readFile(listFile), others + own);
+            QCOMPARE(w.state().ListRecords[0], (MainState::ListRecord{
+                                                   QStringLiteral("prog1.exe"),
+                                                   QStringLiteral("c:\\progs\\1\\")}));
+            QCOMPARE(w.state().ListRecords[1][0], QStringLiteral("prog2.exe"));
+            QVERIFY(w.state().ListRecords[2][0].isEmpty());
+            QVERIFY(!QFile::exists(rootFile));
+        } else if (listIn == QLatin1String("root")) {
+            QCOMPARE(readFile(rootFile), own);
+            QCOMPARE(readFile(listFile), others);
+            QVERIFY(w.state().ListRecords[0][0].isEmpty());
+        } else {
+            QCOMPARE(readFile(listFile), others);
+            QVERIFY(!QFile::exists(rootFile));
+        }
+    }
+
+    void startupKeepsTheFirstTwentyRecordsInTheState()
+    {
+        TestEnvironment env;
+        writeFile(env.listDir.filePath(QStringLiteral("morvex.dat")), otherPrograms(1, 23));
+        Form1 w(env.environment);
+        QVERIFY(w.Form_Load());
+        QCOMPARE(w.state().ListRecords[0][0], QStringLiteral("prog1.exe"));
+        QCOMPARE(w.state().ListRecords[19],
+                 (MainState::ListRecord{QStringLiteral("prog20.exe"),
+                                        QStringLiteral("c:\\progs\\20\\")}));
+        const QByteArray own =
+            "\"morvex_calc.exe\",\"" + w.state().ProgramDir.toLower().toLocal8Bit() + "\"\r\n";
+        QCOMPARE(readFile(env.listDir.filePath(QStringLiteral("morvex.dat"))),
+                 otherPrograms(1, 23) + own);
+    }
+};
+
+QTEST_MAIN(TestProgramList)
+#include "tst_programlist.moc"
