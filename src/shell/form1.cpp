@@ -60,7 +60,7 @@ Form1::Form1(const Environment &environment, QWidget *parent)
     substituteFonts();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvex Steel Mass Calculator 2.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
     setFont(font);
@@ -101,8 +101,8 @@ void Form1::setUpToolbars()
         const QStringList tips = Catalogue::toolTips(number);
         QList<KindToolbar::Button> buttons;
         for (int i = 0; i < tips.size(); ++i) {
-            const QString icon = number == 2 ? QStringLiteral(":/icons/t2_%1.svg").arg(i + 1, 2, 10, QLatin1Char('0'))
-                                             : QStringLiteral(":/icons/t%1_%2.svg").arg(number).arg(i + 1);
+            const QString icon = number == 2 ? QStringLiteral(":/icons/t2_%1.png").arg(i + 1, 2, 10, QLatin1Char('0'))
+                                             : QStringLiteral(":/icons/t%1_%2.png").arg(number).arg(i + 1);
             buttons.append({QIcon(icon), tips.at(i)});
         }
         // The image lists hold 16 x 16 pictures for T2 and T3, 16 x 15 for the others.
@@ -110,8 +110,8 @@ void Form1::setUpToolbars()
         toolbar(number)->setButtons(buttons, iconSize);
     }
     const std::pair<const char *, const char *> pictures[] = {
-        {"Command1", ":/icons/copy.svg"}, {"Command2", ":/icons/copy.svg"},
-        {"Command4", ":/icons/grow.svg"}, {"Command5", ":/icons/shrink.svg"}};
+        {"Command1", ":/icons/copy.png"}, {"Command2", ":/icons/copy.png"},
+        {"Command4", ":/icons/grow.png"}, {"Command5", ":/icons/shrink.png"}};
     for (const auto &[name, icon] : pictures) {
         control<QPushButton>(name)->setIcon(QIcon(QString::fromLatin1(icon)));
         control<QPushButton>(name)->setIconSize(QSize(16, 16));
