@@ -1,0 +1,22 @@
+#include "shell/systemservices.h"
+
+#include "platform/registry.h"
+
+#include <QApplication>
+
+SystemServices::SystemServices(const QString &executableDir)
+    : m_registry(makeSystemRegistry(executableDir))
+{
+    m_environment.executableDir = executableDir;
+    m_environment.messages = &m_messages;
+    m_environment.exit = &m_exit;
+    m_environment.registry = m_registry.get();
+    m_environment.launcher = &m_launcher;
+}
+
+SystemServices::~SystemServices() = default;
+
+void SystemServices::applyClassicStyle()
+{
+    QApplication::setStyle(QStringLiteral("Windows"));
+}
