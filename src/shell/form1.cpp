@@ -372,8 +372,7 @@ void Form1::Command5_Click()
 
 void Form1::T1_ButtonClick(int index)
 {
-    for (const char *name : {"o8", "o9", "o10", "O7", "O6"})
-        control<QWidget>(name)->hide();
+    hideProductOptions();
     grid()->hide();
     control<QGroupBox>("Frame2")->setTitle(QString());
     for (int number = 2; number <= 5; ++number)
@@ -387,6 +386,13 @@ void Form1::T1_ButtonClick(int index)
         shown->show();
         shown->move(shown->x(), Twips::toPixels(ToolbarShownTop));
     }
+}
+
+// The wire-diameter and cell-shape options of the mesh kinds.
+void Form1::hideProductOptions()
+{
+    for (const char *name : {"o8", "o9", "o10", "O7", "O6"})
+        control<QWidget>(name)->hide();
 }
 
 void Form1::setInputsEnabled(const Catalogue::InputStates &states)
@@ -408,8 +414,7 @@ void Form1::KindButtonClick(int toolbarNumber, int index)
 {
     setInputsEnabled(Catalogue::groupInputs(toolbarNumber));
     if (toolbarNumber == 3)
-        for (const char *name : {"o8", "o9", "o10", "O7", "O6"})
-            control<QWidget>(name)->hide();
+        hideProductOptions();
     grid()->show();
 
     Catalogue::PipeAnswer answer = Catalogue::PipeAnswer::Any;

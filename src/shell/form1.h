@@ -77,6 +77,7 @@ private:
     void LookUpListDir();
     void Form_Unload();
 
+    void hideProductOptions();
     void setInputsEnabled(const Catalogue::InputStates &states);
     void selectProductOption(const char *name);
     void applyCellShape(int16_t massColumn);
