@@ -31,6 +31,44 @@ class TestEndToEnd : public QObject
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
 
+    // On the real tables the drawing changes exactly where the standard or the series changes:
+    // the last row of the first drawing and the first row of the second, by what they hold.
+    void drawingChangesWithTheStandard_data()
+    {
+        QTest::addColumn<int>("toolbar");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("I-beam No 60, last of ГОСТ 8239-89") << 2 << 2 << 16 << 0 << "60" << "dvut1.jpg";
+        QTest::newRow("I-beam 10Б1, first of ГОСТ 26020-83") << 2 << 2 << 17 << 0 << "10Б1" << "dvut2.jpg";
+        QTest::newRow("rail Р24, last of the light rails") << 2 << 5 << 3 << 0 << "Р24" << "rels1.jpg";
+        QTest::newRow("rail Р43, first of the heavy rails") << 2 << 5 << 4 << 0 << "Р43" << "rels2.jpg";
+        QTest::newRow("channel 40У, last of the У series") << 2 << 7 << 17 << 0 << "40У" << "sh1.jpg";
+        QTest::newRow("channel 5П, first of the П series") << 2 << 7 << 18 << 0 << "5П" << "sh2.jpg";
+        QTest::newRow("ribbed sheet 12 mm, last rhombic") << 5 << 1 << 7 << 1 << "ромбическое" << "r1.jpg";
+        QTest::newRow("ribbed sheet 2.5 mm, first lentil") << 5 << 1 << 8 << 1 << "чечевичное" << "r2.jpg";
+        QTest::newRow("welded mesh 200/200, last roll") << 3 << 5 << 2 << 0 << "5Вр-I 200/200 рулонная"
+                                                        << "ss1.jpg";
+        QTest::newRow("welded mesh 4С 100/100, first flat") << 3 << 5 << 3 << 0 << "4С Вр-I 100/100"
+                                                            << "ss2.jpg";
+    }
+    void drawingChangesWithTheStandard()
+    {
+        QFETCH(int, toolbar);
+        QFETCH(int, button);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, cell);
+        QFETCH(QString, picture);
+        CalculatorWindow w(true);
+        w.choose(toolbar, button);
+        w.selectRow(row);
+        QCOMPARE(w.window->dataSource()->records()->cell(row, column), cell);
+        QCOMPARE(w.state().PictureFile, picture);
+    }
+
     // Equal angle 50 x 50 x 5 of ГОСТ 8509-93: 3.77 kg/m; 6000 mm, 10 pieces.
     void equalAngle()
     {
