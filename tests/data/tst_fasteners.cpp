@@ -310,7 +310,9 @@ void TestFasteners::boltMassGainPerLengthWithinRodBounds()
     }
 }
 
-// Figures as the bolt-selection data print them, text unchanged in the base.
+// Figures as both copies of the table print them (the bolt-selection data per 1000 pieces, the
+// fastener calculator per piece), text unchanged in the base; M8 x 22 only as the second copy
+// prints it.
 void TestFasteners::boltMassAsPrinted_data()
 {
     QTest::addColumn<QString>("d");
@@ -318,7 +320,9 @@ void TestFasteners::boltMassAsPrinted_data()
     QTest::addColumn<QString>("mass");
 
     QTest::newRow("M6 x 8, shortest") << QStringLiteral("6") << QStringLiteral("8") << QStringLiteral("4.306");
+    QTest::newRow("M8 x 22, second copy") << QStringLiteral("8") << QStringLiteral("22") << QStringLiteral("13.75");
     QTest::newRow("M12 x 60") << QStringLiteral("12") << QStringLiteral("60") << QStringLiteral("67.55");
+    QTest::newRow("M20 x 300") << QStringLiteral("20") << QStringLiteral("300") << QStringLiteral("808.3");
     QTest::newRow("M10 x 200, five figures") << QStringLiteral("10") << QStringLiteral("200")
                                             << QStringLiteral("133.08");
     QTest::newRow("M48 x 300, longest") << QStringLiteral("48") << QStringLiteral("300") << QStringLiteral("5319");
