@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <tuple>
 
 namespace {
 
@@ -89,6 +90,9 @@ private Q_SLOTS:
     void railMassNearTypeNumber();
     void sheetPileOfFixedMass();
     void bentChannelIndexIsOrdinal();
+    void bentChannelRowsInSizeOrder();
+    void bentChannelSizes_data();
+    void bentChannelSizes();
 };
 
 // Every table exists and has, at the column the program reads, the mass of 1 m; the bent
@@ -250,7 +254,7 @@ void TestSections::massAgreesWithArea_data()
 
     QTest::newRow("I-beams") << beamTable << QStringLiteral("Масса 1 м, кг") << 17;
     QTest::newRow("channels") << channelTable << QStringLiteral("Масса 1 м, кг") << 34;
-    QTest::newRow("bent channels") << bentChannelTable << QStringLiteral("Масса 1м, кг") << 1;
+    QTest::newRow("bent channels, every row") << bentChannelTable << QStringLiteral("Масса 1м, кг") << 194;
 }
 
 void TestSections::massAgreesWithArea()
@@ -428,6 +432,69 @@ void TestSections::bentChannelIndexIsOrdinal()
         QVERIFY2(integer.match(cell).hasMatch(), qPrintable(cell));
         QCOMPARE(cell.toInt(), i + 1);
     }
+}
+
+// The bent channels of ГОСТ 8278-83, tables 1 and 2 together: 194 sizes, each once, ordered by
+// height, then flange width, then thickness.
+void TestSections::bentChannelRowsInSizeOrder()
+{
+    const QStringList names = BaseTables::columns(bentChannelTable);
+    const int h = names.indexOf(QStringLiteral("h, мм"));
+    const int b = names.indexOf(QStringLiteral("b, мм"));
+    const int s = names.indexOf(QStringLiteral("s, мм"));
+    QVERIFY(h >= 0 && b >= 0 && s >= 0);
+    const QList<QStringList> rows = BaseTables::rows(bentChannelTable);
+    QCOMPARE(rows.size(), 194);
+    for (int i = 1; i < rows.size(); ++i) {
+        const QStringList &before = rows.at(i - 1);
+        const QStringList &row = rows.at(i);
+        const std::tuple<double, double, double> previous{cellNumber(before.value(h)), cellNumber(before.value(b)),
+                                                          cellNumber(before.value(s))};
+        const std::tuple<double, double, double> current{cellNumber(row.value(h)), cellNumber(row.value(b)),
+                                                         cellNumber(row.value(s))};
+        QVERIFY2(previous < current, qPrintable(rowLabel(row, i)));
+    }
+}
+
+// Single bent channels at their row: the first five as the text of the standard prints them
+// (area 1,39 and 1,65 cm²), the others as the section list of the standard names them, so that
+// a lost or shifted row shows.
+void TestSections::bentChannelSizes_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("h");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("s");
+    QTest::addColumn<QString>("r");
+    QTest::addColumn<QString>("area");
+
+    QTest::newRow("25x26x2, first row, printed") << 0 << "25" << "26" << "2" << "3" << "1.39";
+    QTest::newRow("30x30x2, fifth row, area printed") << 4 << "30" << "30" << "2" << "3" << "1.65";
+    QTest::newRow("38x95x2.5, wide flange after 32x32x2") << 7 << "38" << "95" << "2.5" << "3" << "";
+    QTest::newRow("100x50x7, radius 18") << 79 << "100" << "50" << "7" << "18" << "";
+    QTest::newRow("250x25x3, radius 7") << 176 << "250" << "25" << "3" << "7" << "";
+    QTest::newRow("410x65x6, last row") << 193 << "410" << "65" << "6" << "9" << "";
+}
+
+void TestSections::bentChannelSizes()
+{
+    QFETCH(int, position);
+    QFETCH(QString, h);
+    QFETCH(QString, b);
+    QFETCH(QString, s);
+    QFETCH(QString, r);
+    QFETCH(QString, area);
+
+    const QStringList names = BaseTables::columns(bentChannelTable);
+    const QList<QStringList> rows = BaseTables::rows(bentChannelTable);
+    QVERIFY(rows.size() > position);
+    const QStringList &row = rows.at(position);
+    QCOMPARE(row.value(names.indexOf(QStringLiteral("h, мм"))), h);
+    QCOMPARE(row.value(names.indexOf(QStringLiteral("b, мм"))), b);
+    QCOMPARE(row.value(names.indexOf(QStringLiteral("s, мм"))), s);
+    QCOMPARE(row.value(names.indexOf(QStringLiteral("R, мм"))), r);
+    if (!area.isEmpty())
+        QCOMPARE(row.value(names.indexOf(QStringLiteral("Площадь сечения, см2"))), area);
 }
 
 QTEST_GUILESS_MAIN(TestSections)
