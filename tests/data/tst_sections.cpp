@@ -434,8 +434,9 @@ void TestSections::bentChannelIndexIsOrdinal()
     }
 }
 
-// The bent channels of ГОСТ 8278-83, tables 1 and 2 together: 194 sizes, each once, ordered by
-// height, then flange width, then thickness.
+// The bent channels of ГОСТ 8278-83: the 173 sizes of table 1 (rows 0 to 172), then the 21 sizes
+// that only table 2 has (rows 173 to 193), each part ordered by height, then flange width, then
+// thickness.
 void TestSections::bentChannelRowsInSizeOrder()
 {
     const QStringList names = BaseTables::columns(bentChannelTable);
@@ -446,6 +447,8 @@ void TestSections::bentChannelRowsInSizeOrder()
     const QList<QStringList> rows = BaseTables::rows(bentChannelTable);
     QCOMPARE(rows.size(), 194);
     for (int i = 1; i < rows.size(); ++i) {
+        if (i == 173)
+            continue; // the second table starts again from the low heights
         const QStringList &before = rows.at(i - 1);
         const QStringList &row = rows.at(i);
         const std::tuple<double, double, double> previous{cellNumber(before.value(h)), cellNumber(before.value(b)),
@@ -457,7 +460,7 @@ void TestSections::bentChannelRowsInSizeOrder()
 }
 
 // Single bent channels at their row: the first five as the text of the standard prints them
-// (area 1,39 and 1,65 cm²), the others as the section list of the standard names them, so that
+// (area 1,39 and 1,65 cm²), the others as the section lists of the standard name them, so that
 // a lost or shifted row shows.
 void TestSections::bentChannelSizes_data()
 {
@@ -471,9 +474,11 @@ void TestSections::bentChannelSizes_data()
     QTest::newRow("25x26x2, first row, printed") << 0 << "25" << "26" << "2" << "3" << "1.39";
     QTest::newRow("30x30x2, fifth row, area printed") << 4 << "30" << "30" << "2" << "3" << "1.65";
     QTest::newRow("38x95x2.5, wide flange after 32x32x2") << 7 << "38" << "95" << "2.5" << "3" << "";
-    QTest::newRow("100x50x7, radius 18") << 79 << "100" << "50" << "7" << "18" << "";
-    QTest::newRow("250x25x3, radius 7") << 176 << "250" << "25" << "3" << "7" << "";
-    QTest::newRow("410x65x6, last row") << 193 << "410" << "65" << "6" << "9" << "";
+    QTest::newRow("160x120x6, named 160 x 20 x 6 in one of the lists") << 131 << "160" << "120" << "6" << "9" << "";
+    QTest::newRow("410x65x6, last of table 1") << 172 << "410" << "65" << "6" << "9" << "";
+    QTest::newRow("50x60x4, first of table 2, radius 10") << 173 << "50" << "60" << "4" << "10" << "";
+    QTest::newRow("100x50x7, table 2, radius 18") << 177 << "100" << "50" << "7" << "18" << "";
+    QTest::newRow("280x60x6, last row, radius 14") << 193 << "280" << "60" << "6" << "14" << "";
 }
 
 void TestSections::bentChannelSizes()
