@@ -117,6 +117,22 @@ private Q_SLOTS:
         QCOMPARE(w.text("Text6"), QStringLiteral("7,219"));  // 0.617 × 11.7
         QCOMPARE(w.text("Text7"), QStringLiteral("21,657")); // × 3 = 21.6567
     }
+
+    // Bolts M12 x 60 of ГОСТ 7798-70: 67.55 kg per 1000 pieces; 500 pieces.
+    void boltsByThePiece()
+    {
+        CalculatorWindow w(true);
+        w.choose(4, 8);
+        const int row = findRow(w, {QStringLiteral("12"), QStringLiteral("60")});
+        QVERIFY(row >= 0);
+        w.selectRow(row);
+        w.click("Option3");
+        w.type("Text5", QStringLiteral("500"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("0,068"));  // 67.55 / 1000 = 0.06755
+        QCOMPARE(w.text("Text7"), QStringLiteral("33,775")); // × 500
+        w.click("Option1");
+        QCOMPARE(w.text("Text7"), QStringLiteral("33,8"));
+    }
 };
 
 QTEST_MAIN(TestEndToEnd)
