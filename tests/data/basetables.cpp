@@ -1,9 +1,12 @@
 #include "basetables.h"
 
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
+
+#include <cmath>
 
 namespace {
 
@@ -60,6 +63,36 @@ QList<QStringList> rows(const QString &table)
 double number(const QString &cell, bool *ok)
 {
     return cell.trimmed().toDouble(ok);
+}
+
+double cellNumber(const QString &cell)
+{
+    bool ok = false;
+    const double value = number(cell, &ok);
+    return ok ? value : std::nan("");
+}
+
+bool isPlainDecimal(const QString &cell)
+{
+    static const QRegularExpression decimal(QStringLiteral("^\\d+(\\.\\d+)?$"));
+    return decimal.match(cell).hasMatch();
+}
+
+bool isPlainInteger(const QString &cell)
+{
+    static const QRegularExpression integer(QStringLiteral("^[1-9]\\d*$"));
+    return integer.match(cell).hasMatch();
+}
+
+int decimals(const QString &cell)
+{
+    const qsizetype point = cell.indexOf(QLatin1Char('.'));
+    return point < 0 ? 0 : int(cell.size() - point - 1);
+}
+
+int columnOf(const QString &table, const QString &name)
+{
+    return int(columns(table).indexOf(name));
 }
 
 } // namespace BaseTables

@@ -17,4 +17,20 @@ QList<QStringList> rows(const QString &table);
 // ok is false for an empty or non-numeric cell.
 double number(const QString &cell, bool *ok = nullptr);
 
+// The figure of a cell, NaN for an empty or non-numeric one, so that a comparison with it fails.
+double cellNumber(const QString &cell);
+
+// A cell that the lenient number reading turns into the figure written in it: digits, an
+// optional point and more digits, nothing else.
+bool isPlainDecimal(const QString &cell);
+
+// A positive whole number without sign, point or leading zero.
+bool isPlainInteger(const QString &cell);
+
+// The number of digits written after the point.
+int decimals(const QString &cell);
+
+// The 0-based position of a named column, -1 when the table lacks it.
+int columnOf(const QString &table, const QString &name);
+
 } // namespace BaseTables

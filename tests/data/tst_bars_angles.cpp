@@ -14,6 +14,12 @@
 
 namespace {
 
+using BaseTables::cellNumber;
+using BaseTables::isPlainDecimal;
+using BaseTables::isPlainInteger;
+using BaseTables::decimals;
+using BaseTables::columnOf;
+
 const QString roundTable = QStringLiteral("Прокат круглый");
 const QString squareTable = QStringLiteral("прокат квадратный");
 const QString equalTable = QStringLiteral("уголок");
@@ -38,36 +44,6 @@ constexpr double areaTolerance = 0.006;
 // the tables' notes) are held to 1 %: enough to catch a slipped digit or a row taken from
 // another size.
 constexpr double printedDeviationShare = 0.01;
-
-bool isPlainDecimal(const QString &cell)
-{
-    static const QRegularExpression decimal(QStringLiteral("^\\d+(\\.\\d+)?$"));
-    return decimal.match(cell).hasMatch();
-}
-
-bool isPlainInteger(const QString &cell)
-{
-    static const QRegularExpression integer(QStringLiteral("^[1-9]\\d*$"));
-    return integer.match(cell).hasMatch();
-}
-
-int decimals(const QString &cell)
-{
-    const int point = cell.indexOf(QLatin1Char('.'));
-    return point < 0 ? 0 : int(cell.size() - point - 1);
-}
-
-double cellNumber(const QString &cell)
-{
-    bool ok = false;
-    const double value = BaseTables::number(cell, &ok);
-    return ok ? value : std::nan("");
-}
-
-int columnOf(const QString &table, const QString &name)
-{
-    return int(BaseTables::columns(table).indexOf(name));
-}
 
 // "50x50x5" for an equal angle, "100x63x6" for an unequal one: the key of a row.
 QString sizeKey(const QString &table, const QStringList &row)

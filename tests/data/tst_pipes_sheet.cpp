@@ -19,6 +19,10 @@
 
 namespace {
 
+using BaseTables::cellNumber;
+using BaseTables::isPlainDecimal;
+using BaseTables::decimals;
+
 const QString weldedPipes = QStringLiteral("трубы");
 const QString seamlessPipes = QStringLiteral("трубы бесшовные");
 const QString squarePipes = QStringLiteral("Труба квадратная");
@@ -34,25 +38,6 @@ constexpr double pi = 3.14159265358979323846;
 double pipeFormula(double d, double s)
 {
     return 0.02466 * s * (d - s);
-}
-
-bool isPlainDecimal(const QString &cell)
-{
-    static const QRegularExpression decimal(QStringLiteral("^\\d+(\\.\\d+)?$"));
-    return decimal.match(cell).hasMatch();
-}
-
-int decimals(const QString &cell)
-{
-    const qsizetype point = cell.indexOf(QLatin1Char('.'));
-    return point < 0 ? 0 : int(cell.size() - point - 1);
-}
-
-double number(const QString &cell)
-{
-    bool ok = false;
-    const double value = BaseTables::number(cell, &ok);
-    return ok ? value : std::nan("");
 }
 
 QString rowText(const QStringList &row)
@@ -160,12 +145,12 @@ void TestPipesSheet::pipeMassFollowsFormula()
     const QList<QStringList> rows = BaseTables::rows(table);
     QVERIFY(!rows.isEmpty());
     for (const QStringList &row : rows) {
-        const double formula = pipeFormula(number(row.value(0)), number(row.value(1)));
+        const double formula = pipeFormula(cellNumber(row.value(0)), cellNumber(row.value(1)));
         const QString mass = row.value(2);
         const int places = decimals(mass);
         QVERIFY2(places == (formula < 1.0 ? 3 : 2), qPrintable(rowText(row)));
         const double halfUnit = 0.5 * std::pow(10.0, -places);
-        QVERIFY2(std::fabs(number(mass) - formula) <= halfUnit + 1e-9,
+        QVERIFY2(std::fabs(cellNumber(mass) - formula) <= halfUnit + 1e-9,
                  qPrintable(QStringLiteral("%1: formula %2").arg(rowText(row)).arg(formula, 0, 'f', 5)));
     }
 }
@@ -246,10 +231,10 @@ void TestPipesSheet::pipeRowOrder()
     QCOMPARE(rows.first().value(0), firstDiameter);
     QCOMPARE(rows.last().value(0), lastDiameter);
     for (qsizetype i = 1; i < rows.size(); ++i) {
-        const double d0 = number(rows[i - 1].value(0));
-        const double d1 = number(rows[i].value(0));
+        const double d0 = cellNumber(rows[i - 1].value(0));
+        const double d1 = cellNumber(rows[i].value(0));
         const bool ordered = d1 > d0
-                             || (d1 == d0 && number(rows[i].value(1)) > number(rows[i - 1].value(1)));
+                             || (d1 == d0 && cellNumber(rows[i].value(1)) > cellNumber(rows[i - 1].value(1)));
         QVERIFY2(ordered, qPrintable(rowText(rows[i - 1]) + QStringLiteral(" then ") + rowText(rows[i])));
     }
 }
@@ -264,10 +249,10 @@ void TestPipesSheet::squarePipeMassFromSection()
     const QList<QStringList> rows = BaseTables::rows(squarePipes);
     QVERIFY(!rows.isEmpty());
     for (const QStringList &row : rows) {
-        const double a = number(row.value(0));
-        const double s = number(row.value(1));
-        const double area = number(row.value(3));
-        const double mass = number(row.value(2));
+        const double a = cellNumber(row.value(0));
+        const double s = cellNumber(row.value(1));
+        const double area = cellNumber(row.value(3));
+        const double mass = cellNumber(row.value(2));
         const double sectionCm2 = (4 * a * s - 4 * s * s - 2 * (4 - pi) * s * s) / 100.0;
         const double areaUnit = std::pow(10.0, -decimals(row.value(3)));
         const double massUnit = std::pow(10.0, -decimals(row.value(2)));
@@ -301,9 +286,9 @@ void TestPipesSheet::sheetRecordSource()
             QCOMPARE(query.value(5).toInt(), expectedIndex);
             const QString thickness = query.value(0).toString();
             QVERIFY2(isPlainDecimal(thickness), qPrintable(thickness));
-            QVERIFY2(number(thickness) > previousThickness, qPrintable(thickness));
+            QVERIFY2(cellNumber(thickness) > previousThickness, qPrintable(thickness));
             QVERIFY(query.value(3).toString().contains(QStringLiteral("19903")));
-            previousThickness = number(thickness);
+            previousThickness = cellNumber(thickness);
             ++expectedIndex;
         }
         QVERIFY(expectedIndex > 1);
@@ -322,7 +307,7 @@ void TestPipesSheet::stainlessPipeSizes()
         QSKIP("no rows yet: the size table of ГОСТ 11068-81 was not available (see the table's note)");
     for (const QStringList &row : rows) {
         QVERIFY2(isPlainDecimal(row.value(0)) && isPlainDecimal(row.value(1)), qPrintable(rowText(row)));
-        QVERIFY2(number(row.value(1)) > 0 && number(row.value(0)) > 2 * number(row.value(1)),
+        QVERIFY2(cellNumber(row.value(1)) > 0 && cellNumber(row.value(0)) > 2 * cellNumber(row.value(1)),
                  qPrintable(rowText(row)));
     }
 }
@@ -343,8 +328,8 @@ void TestPipesSheet::ribbedSheetRows()
         QVERIFY2(rhombic == (i < 8) && lentil == (i >= 8), qPrintable(rowText(row)));
         QCOMPARE(row.value(0), thicknesses.at(i % 8));
         QVERIFY2(isPlainDecimal(row.value(0)) && isPlainDecimal(row.value(4)), qPrintable(rowText(row)));
-        const double base = number(row.value(0)) * sheetKgPerM2PerMm;
-        const double ribs = number(row.value(4)) - base;
+        const double base = cellNumber(row.value(0)) * sheetKgPerM2PerMm;
+        const double ribs = cellNumber(row.value(4)) - base;
         QVERIFY2(ribs > 0 && ribs < 10, qPrintable(rowText(row)));
     }
 }

@@ -13,6 +13,10 @@
 
 namespace {
 
+using BaseTables::cellNumber;
+using BaseTables::isPlainDecimal;
+using BaseTables::isPlainInteger;
+
 const QString wireTable = QStringLiteral("Провол");
 const QString rebarTable = QStringLiteral("арматура");
 const QString vrWireTable = QStringLiteral("Проволока");
@@ -26,25 +30,6 @@ constexpr double pi = 3.14159265358979323846;
 constexpr int firstWovenRow = 47;
 // First row of the welded-mesh table whose unit mass comes from the wire spacings.
 constexpr int firstSpacedWeldedRow = 3;
-
-bool isPlainDecimal(const QString &cell)
-{
-    static const QRegularExpression decimal(QStringLiteral("^\\d+(\\.\\d+)?$"));
-    return decimal.match(cell).hasMatch();
-}
-
-bool isPlainInteger(const QString &cell)
-{
-    static const QRegularExpression integer(QStringLiteral("^[1-9]\\d*$"));
-    return integer.match(cell).hasMatch();
-}
-
-double cellNumber(const QString &cell)
-{
-    bool ok = false;
-    const double value = BaseTables::number(cell, &ok);
-    return ok ? value : std::nan("");
-}
 
 // Mass of 1 m in kg of a smooth round steel bar of diameter d mm.
 double roundBarMassPerMetre(double d)

@@ -14,6 +14,10 @@
 
 namespace {
 
+using BaseTables::cellNumber;
+using BaseTables::isPlainDecimal;
+using BaseTables::columnOf;
+
 const QString beamTable = QStringLiteral("двутавр");
 const QString channelTable = QStringLiteral("швеллер");
 const QString bentChannelTable = QStringLiteral("швеллер гнутый");
@@ -24,30 +28,12 @@ const QString zTable = QStringLiteral("z профиль");
 // Mass of 1 m in kg of a steel section of 1 cm² (7850 kg/m³).
 constexpr double kgPerMetrePerCm2 = 0.785;
 
-bool isPlainDecimal(const QString &cell)
-{
-    static const QRegularExpression decimal(QStringLiteral("^\\d+(\\.\\d+)?$"));
-    return decimal.match(cell).hasMatch();
-}
-
-double cellNumber(const QString &cell)
-{
-    bool ok = false;
-    const double value = BaseTables::number(cell, &ok);
-    return ok ? value : std::nan("");
-}
-
 QStringList texts(std::initializer_list<const char *> items)
 {
     QStringList list;
     for (const char *item : items)
         list.append(QString::fromUtf8(item));
     return list;
-}
-
-int columnIndex(const QString &table, const QString &name)
-{
-    return BaseTables::columns(table).indexOf(name);
 }
 
 // The row whose first cell is the designation; empty when there is none.
@@ -162,7 +148,7 @@ void TestSections::massCells()
     const QList<QStringList> rows = BaseTables::rows(table);
     if (rows.isEmpty())
         QSKIP("no rows yet: the source of this table was not available (see the table's note)");
-    const int column = columnIndex(table, massName);
+    const int column = columnOf(table, massName);
     QVERIFY(column >= 0);
     for (int i = 0; i < rows.size(); ++i) {
         const QString cell = rows.at(i).value(column);
@@ -216,7 +202,7 @@ void TestSections::designationsInRowOrder()
 // ("dvut2.jpg") is of ГОСТ 26020-83, and the latter are present.
 void TestSections::beamStandardChangesAtRow17()
 {
-    const int standard = columnIndex(beamTable, QStringLiteral("ГОСТ"));
+    const int standard = columnOf(beamTable, QStringLiteral("ГОСТ"));
     QVERIFY(standard >= 0);
     const QList<QStringList> rows = BaseTables::rows(beamTable);
     QVERIFY(rows.size() > 17);
@@ -230,7 +216,7 @@ void TestSections::beamStandardChangesAtRow17()
 // after every railway rail.
 void TestSections::railGroupsInRowOrder()
 {
-    const int standard = columnIndex(railTable, QStringLiteral("ГОСТ"));
+    const int standard = columnOf(railTable, QStringLiteral("ГОСТ"));
     QVERIFY(standard >= 0);
     const QList<QStringList> rows = BaseTables::rows(railTable);
     QVERIFY(rows.size() > 4);
@@ -263,8 +249,8 @@ void TestSections::massAgreesWithArea()
     QFETCH(QString, massName);
     QFETCH(int, minimumChecked);
 
-    const int mass = columnIndex(table, massName);
-    const int area = columnIndex(table, QStringLiteral("Площадь сечения, см2"));
+    const int mass = columnOf(table, massName);
+    const int area = columnOf(table, QStringLiteral("Площадь сечения, см2"));
     QVERIFY(mass >= 0 && area >= 0);
     const QList<QStringList> rows = BaseTables::rows(table);
     int checked = 0;
@@ -374,7 +360,7 @@ void TestSections::figuresFromSources()
 
     const QStringList row = rowOf(table, designation);
     QVERIFY2(!row.isEmpty(), qPrintable(designation));
-    QCOMPARE(row.value(columnIndex(table, massName)), mass);
+    QCOMPARE(row.value(columnOf(table, massName)), mass);
 }
 
 // A railway rail type is named after its mass of 1 m in round kilograms (Р65: 64.88 kg), so a
@@ -382,7 +368,7 @@ void TestSections::figuresFromSources()
 void TestSections::railMassNearTypeNumber()
 {
     static const QRegularExpression railType(QStringLiteral("^Р(\\d+)К?$"));
-    const int mass = columnIndex(railTable, QStringLiteral("Масса 1 м, кг"));
+    const int mass = columnOf(railTable, QStringLiteral("Масса 1 м, кг"));
     const QList<QStringList> rows = BaseTables::rows(railTable);
     int checked = 0;
     for (int i = 0; i < rows.size(); ++i) {
@@ -402,8 +388,8 @@ void TestSections::railMassNearTypeNumber()
 // one pile covers, a fraction of a metre.
 void TestSections::sheetPileOfFixedMass()
 {
-    const int perMetre = columnIndex(sheetPileTable, QStringLiteral("Масса 1 м, кг"));
-    const int perSquareMetre = columnIndex(sheetPileTable, QStringLiteral("Масса 1 м2 стенки, кг"));
+    const int perMetre = columnOf(sheetPileTable, QStringLiteral("Масса 1 м, кг"));
+    const int perSquareMetre = columnOf(sheetPileTable, QStringLiteral("Масса 1 м2 стенки, кг"));
     QVERIFY(perMetre >= 0 && perSquareMetre >= 0);
     const QList<QStringList> rows = BaseTables::rows(sheetPileTable);
     QStringList fixed;
@@ -423,7 +409,7 @@ void TestSections::sheetPileOfFixedMass()
 void TestSections::bentChannelIndexIsOrdinal()
 {
     static const QRegularExpression integer(QStringLiteral("^[1-9]\\d*$"));
-    const int index = columnIndex(bentChannelTable, QStringLiteral("index"));
+    const int index = columnOf(bentChannelTable, QStringLiteral("index"));
     QVERIFY(index >= 0);
     const QList<QStringList> rows = BaseTables::rows(bentChannelTable);
     QVERIFY(!rows.isEmpty());
