@@ -13,6 +13,10 @@
 
 namespace {
 
+using BaseTables::cellNumber;
+using BaseTables::isPlainDecimal;
+using BaseTables::isPlainInteger;
+
 const QString nutTable = QStringLiteral("Гайки В");
 const QString boltTable = QStringLiteral("Болты В");
 const QString washerTable = QStringLiteral("Шайбы");
@@ -20,27 +24,6 @@ const QString screwTable = QStringLiteral("винты самонарезающи
 
 constexpr double steelDensity = 7850.0; // kg/m³
 constexpr double pi = 3.14159265358979323846;
-
-// A cell that the lenient number reading turns into the figure written in it: digits, an
-// optional point and more digits, nothing else.
-bool isPlainDecimal(const QString &cell)
-{
-    static const QRegularExpression decimal(QStringLiteral("^\\d+(\\.\\d+)?$"));
-    return decimal.match(cell).hasMatch();
-}
-
-bool isPlainInteger(const QString &cell)
-{
-    static const QRegularExpression integer(QStringLiteral("^[1-9]\\d*$"));
-    return integer.match(cell).hasMatch();
-}
-
-double cellNumber(const QString &cell)
-{
-    bool ok = false;
-    const double value = BaseTables::number(cell, &ok);
-    return ok ? value : std::nan("");
-}
 
 // Volume of a hexagon prism across flats s and height h, less a round bore of diameter bore;
 // all in mm, result in mm³.
