@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -114,6 +115,20 @@ private Q_SLOTS:
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QCOMPARE(w.windowTitle(), QStringLiteral("Morvex Steel Mass Calculator 2.0"));
         QVERIFY(!(w.windowFlags() & Qt::WindowMinMaxButtonsHint));
+    }
+
+    // The icons are read with the PNG format named; a picture that did not load would leave a
+    // blank button.
+    void windowAndCommandsHaveTheirIcons()
+    {
+        TestEnvironment env;
+        Form1 w(env.environment);
+        QVERIFY(!w.windowIcon().isNull());
+        for (const char *name : {"Command1", "Command2", "Command4", "Command5"}) {
+            const QIcon icon = find<QPushButton>(w, name)->icon();
+            QVERIFY2(!icon.isNull(), name);
+            QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
+        }
     }
 
     void databaseThatCannotBeAttachedEndsTheProgram()
