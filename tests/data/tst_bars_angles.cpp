@@ -45,12 +45,24 @@ constexpr double areaTolerance = 0.006;
 // another size.
 constexpr double printedDeviationShare = 0.01;
 
-// "50x50x5" for an equal angle, "100x63x6" for an unequal one: the key of a row.
+// Column of the bend radius R in the bent angle tables.
+constexpr int bentEqualRadiusColumn = 4;
+constexpr int bentUnequalRadiusColumn = 5;
+
+// "50x50x5" for an equal angle, "100x63x6" for an unequal one: the key of a row. A bent angle
+// adds its bend radius ("80x80x4.0 R6"): ГОСТ 19771-93 gives some sizes in both its tables,
+// each with the radius of its table.
 QString sizeKey(const QString &table, const QStringList &row)
 {
-    if (table == equalTable || table == bentEqualTable)
+    if (table == equalTable)
         return row.value(0) + QLatin1Char('x') + row.value(0) + QLatin1Char('x') + row.value(1);
-    return row.value(0) + QLatin1Char('x') + row.value(1) + QLatin1Char('x') + row.value(2);
+    if (table == bentEqualTable)
+        return row.value(0) + QLatin1Char('x') + row.value(0) + QLatin1Char('x') + row.value(1)
+               + QStringLiteral(" R") + row.value(bentEqualRadiusColumn);
+    const QString key = row.value(0) + QLatin1Char('x') + row.value(1) + QLatin1Char('x') + row.value(2);
+    if (table == bentUnequalTable)
+        return key + QStringLiteral(" R") + row.value(bentUnequalRadiusColumn);
+    return key;
 }
 
 // Rows whose printed figures differ from the section worked out from their dimensions by more
@@ -98,6 +110,13 @@ double bentEqualAngleArea(double b, double s, double R)
     return 2.0 * s * (b - R - s) + pi / 4.0 * ((R + s) * (R + s) - R * R);
 }
 
+// Section of a bent unequal angle in mm² (ГОСТ 19772-93): legs of B - R - s and b - R - s and
+// the same quarter ring.
+double bentUnequalAngleArea(double B, double b, double s, double R)
+{
+    return s * (B + b - 2.0 * (R + s)) + pi / 4.0 * ((R + s) * (R + s) - R * R);
+}
+
 } // namespace
 
 class TestBarsAngles : public QObject
@@ -122,6 +141,7 @@ private Q_SLOTS:
     void angleAreaAgreesWithDimensions();
     void rowsInStandardOrder_data();
     void rowsInStandardOrder();
+    void bentEqualSecondTableBendsWider();
 };
 
 // Every table exists and has the mass of 1 m at the column the program reads; the round-bar
@@ -189,9 +209,14 @@ void TestBarsAngles::massCells()
 }
 
 // Figures read in public copies of the standards and in the ModPlus section base (the tables'
-// notes name them), and three worked by hand: round bar 20 mm, π × 20² / 4 = 314.16 mm² ×
+// notes name them), and some worked by hand: round bar 20 mm, π × 20² / 4 = 314.16 mm² ×
 // 0.00785 = 2.466 kg; round bar 270 mm, 57 255.5 mm² × 0.00785 = 449.456 kg; round bar 73 mm,
-// 4185.4 mm² × 0.00785 = 32.855 kg.
+// 4185.4 mm² × 0.00785 = 32.855 kg. Bent angles by the rule of ГОСТ 19771-93 and 19772-93
+// (section of the nominal profile × 0.785): 36x36x3 R4, 2 × 3 × 29 + π/4 × (7² - 4²) =
+// 199.92 mm², 1.569 kg; 55x55x3 R7, 2 × 3 × 45 + π/4 × (10² - 7²) = 310.06 mm², 2.434 kg;
+// 32x25x2 R3, 2 × (57 - 10) + π/4 × (5² - 3²) = 106.57 mm², 0.837 kg; 180x140x6 R9,
+// 6 × (320 - 30) + π/4 × (15² - 9²) = 1853.10 mm², 14.547 kg; table 2 160x160x7 R14, 2 × 7 ×
+// 139 + π/4 × (21² - 14²) = 2138.42 mm², 16.786 kg, as the standard prints it (16,79).
 void TestBarsAngles::figuresFromSources_data()
 {
     QTest::addColumn<QString>("table");
@@ -230,9 +255,20 @@ void TestBarsAngles::figuresFromSources_data()
     QTest::newRow("unequal 80x50x5, 6.36 cm2") << unequalTable << QStringLiteral("80x50x5") << QStringLiteral("4.99");
     QTest::newRow("unequal 125x80x8") << unequalTable << QStringLiteral("125x80x8") << QStringLiteral("12.53");
     QTest::newRow("unequal 200x125x16") << unequalTable << QStringLiteral("200x125x16") << QStringLiteral("39.07");
-    QTest::newRow("bent equal 80x80x6") << bentEqualTable << QStringLiteral("80x80x6.0") << QStringLiteral("6.91");
-    QTest::newRow("bent equal 160x160x5")
-        << bentEqualTable << QStringLiteral("160x160x5.0") << QStringLiteral("12.15");
+    QTest::newRow("bent equal 80x80x6, table 2")
+        << bentEqualTable << QStringLiteral("80x80x6.0 R14") << QStringLiteral("6.91");
+    QTest::newRow("bent equal 160x160x5, table 2")
+        << bentEqualTable << QStringLiteral("160x160x5.0 R10") << QStringLiteral("12.15");
+    QTest::newRow("bent equal 160x160x7, table 2, mass of the unrounded section")
+        << bentEqualTable << QStringLiteral("160x160x7.0 R14") << QStringLiteral("16.79");
+    QTest::newRow("bent equal 36x36x3, table 1, by hand")
+        << bentEqualTable << QStringLiteral("36x36x3.0 R4") << QStringLiteral("1.57");
+    QTest::newRow("bent equal 55x55x3, table 2, by hand")
+        << bentEqualTable << QStringLiteral("55x55x3.0 R7") << QStringLiteral("2.43");
+    QTest::newRow("bent unequal 32x25x2, lightest, by hand")
+        << bentUnequalTable << QStringLiteral("32x25x2.0 R3") << QStringLiteral("0.84");
+    QTest::newRow("bent unequal 180x140x6, heaviest, by hand")
+        << bentUnequalTable << QStringLiteral("180x140x6.0 R9") << QStringLiteral("14.55");
 }
 
 void TestBarsAngles::figuresFromSources()
@@ -243,7 +279,7 @@ void TestBarsAngles::figuresFromSources()
 
     const bool bar = table == roundTable || table == squareTable;
     const int massColumn = table == roundTable ? columnOf(roundTable, roundMass)
-                           : table == unequalTable ? 3
+                           : table == unequalTable || table == bentUnequalTable ? 3
                            : table == equalTable || table == bentEqualTable ? 2
                                                                             : 1;
     const int sizeColumn = table == roundTable ? columnOf(roundTable, roundDiameter) : 0;
@@ -349,7 +385,8 @@ void TestBarsAngles::angleMassAgreesWithArea_data()
     struct Source { QString table; QString tag; int mass; int area; };
     const QList<Source> sources{{equalTable, QStringLiteral("equal "), 2, 3},
                                 {unequalTable, QStringLiteral("unequal "), 3, 4},
-                                {bentEqualTable, QStringLiteral("bent equal "), 2, 3}};
+                                {bentEqualTable, QStringLiteral("bent equal "), 2, 3},
+                                {bentUnequalTable, QStringLiteral("bent unequal "), 3, 4}};
     for (const Source &source : sources) {
         for (const QStringList &row : BaseTables::rows(source.table)) {
             const QString key = sizeKey(source.table, row);
@@ -384,7 +421,10 @@ void TestBarsAngles::angleAreaAgreesWithDimensions_data()
     const int unequalR = columnOf(unequalTable, QStringLiteral("Радиус внутреннего закругления R, мм"));
     const int unequalr = columnOf(unequalTable, QStringLiteral("Радиус закругления полок r, мм"));
     const int bentR = columnOf(bentEqualTable, QStringLiteral("Радиус кривизны R, мм"));
-    QVERIFY(equalR >= 0 && equalr >= 0 && unequalR >= 0 && unequalr >= 0 && bentR >= 0);
+    const int bentUnequalR = columnOf(bentUnequalTable, QStringLiteral("Радиус кривизны R, мм"));
+    QCOMPARE(bentR, bentEqualRadiusColumn);
+    QCOMPARE(bentUnequalR, bentUnequalRadiusColumn);
+    QVERIFY(equalR >= 0 && equalr >= 0 && unequalR >= 0 && unequalr >= 0);
 
     for (const QStringList &row : BaseTables::rows(equalTable)) {
         const QString key = sizeKey(equalTable, row);
@@ -411,6 +451,13 @@ void TestBarsAngles::angleAreaAgreesWithDimensions_data()
                                   cellNumber(row.value(bentR))) / 100.0
             << false;
     }
+    for (const QStringList &row : BaseTables::rows(bentUnequalTable)) {
+        QTest::newRow(qPrintable(QStringLiteral("bent unequal ") + sizeKey(bentUnequalTable, row)))
+            << cellNumber(row.value(4))
+            << bentUnequalAngleArea(cellNumber(row.value(0)), cellNumber(row.value(1)),
+                                    cellNumber(row.value(2)), cellNumber(row.value(bentUnequalR))) / 100.0
+            << false;
+    }
 }
 
 void TestBarsAngles::angleAreaAgreesWithDimensions()
@@ -424,30 +471,35 @@ void TestBarsAngles::angleAreaAgreesWithDimensions()
              qPrintable(QStringLiteral("%1 against %2").arg(area).arg(fromDimensions, 0, 'f', 4)));
 }
 
-// Rows stand in the standards' order, each size once: by leg (the larger leg first, then the
-// smaller), then by thickness; the first and last rows are the ends of each assortment.
+// Rows stand in the standards' order, each size once in a table: by leg (the larger leg
+// first, then the smaller), then by thickness. ГОСТ 19771-93 has two tables, stored one after the
+// other, so its rows make two ascending runs; `ends` gives the first and last row of each run.
 void TestBarsAngles::rowsInStandardOrder_data()
 {
     QTest::addColumn<QString>("table");
     QTest::addColumn<int>("keyColumns");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("last");
+    QTest::addColumn<QStringList>("ends");
 
-    QTest::newRow("square bars 6 to 200") << squareTable << 1 << QStringLiteral("6") << QStringLiteral("200");
+    QTest::newRow("square bars 6 to 200")
+        << squareTable << 1 << QStringList{QStringLiteral("6"), QStringLiteral("200")};
     QTest::newRow("equal angles 20x20x3 to 250x250x35")
-        << equalTable << 2 << QStringLiteral("20x20x3") << QStringLiteral("250x250x35");
+        << equalTable << 2 << QStringList{QStringLiteral("20x20x3"), QStringLiteral("250x250x35")};
     QTest::newRow("unequal angles 25x16x3 to 250x160x20")
-        << unequalTable << 3 << QStringLiteral("25x16x3") << QStringLiteral("250x160x20");
-    QTest::newRow("bent equal angles, rows found so far")
-        << bentEqualTable << 2 << QStringLiteral("60x60x3.0") << QStringLiteral("160x160x7.0");
+        << unequalTable << 3 << QStringList{QStringLiteral("25x16x3"), QStringLiteral("250x160x20")};
+    QTest::newRow("bent equal angles, table 1 then table 2, rows found so far")
+        << bentEqualTable << 2
+        << QStringList{QStringLiteral("36x36x3.0 R4"), QStringLiteral("120x120x6.0 R9"),
+                       QStringLiteral("55x55x3.0 R7"), QStringLiteral("160x160x7.0 R14")};
+    QTest::newRow("bent unequal angles, table 1, rows found so far")
+        << bentUnequalTable << 3
+        << QStringList{QStringLiteral("32x25x2.0 R3"), QStringLiteral("180x140x6.0 R9")};
 }
 
 void TestBarsAngles::rowsInStandardOrder()
 {
     QFETCH(QString, table);
     QFETCH(int, keyColumns);
-    QFETCH(QString, first);
-    QFETCH(QString, last);
+    QFETCH(QStringList, ends);
 
     const QList<QStringList> rows = BaseTables::rows(table);
     QVERIFY(!rows.isEmpty());
@@ -457,14 +509,45 @@ void TestBarsAngles::rowsInStandardOrder()
             k.append(cellNumber(row.value(c)));
         return k;
     };
-    for (int i = 1; i < rows.size(); ++i)
-        QVERIFY2(key(rows.at(i - 1)) < key(rows.at(i)),
-                 qPrintable(QStringLiteral("row %1 after row %2").arg(i).arg(i - 1)));
     auto name = [&](const QStringList &row) {
         return keyColumns == 1 ? row.value(0) : sizeKey(table, row);
     };
-    QCOMPARE(name(rows.first()), first);
-    QCOMPARE(name(rows.last()), last);
+    QStringList found{name(rows.first())};
+    for (int i = 1; i < rows.size(); ++i) {
+        if (!(key(rows.at(i - 1)) < key(rows.at(i)))) {
+            found << name(rows.at(i - 1)) << name(rows.at(i));
+        }
+    }
+    found << name(rows.last());
+    QCOMPARE(found, ends);
+}
+
+// Table 2 of ГОСТ 19771-93 bends the same leg and thickness round a larger radius than table 1.
+void TestBarsAngles::bentEqualSecondTableBendsWider()
+{
+    const QList<QStringList> rows = BaseTables::rows(bentEqualTable);
+    auto legAndThickness = [](const QStringList &row) {
+        return QList<double>{cellNumber(row.value(0)), cellNumber(row.value(1))};
+    };
+    // Table 2 starts where the leg and thickness stop growing.
+    qsizetype secondStart = 1;
+    while (secondStart < rows.size()
+           && legAndThickness(rows.at(secondStart - 1)) < legAndThickness(rows.at(secondStart)))
+        ++secondStart;
+    QVERIFY2(secondStart < rows.size(), "no second table");
+    int pairs = 0;
+    for (qsizetype i = secondStart; i < rows.size(); ++i) {
+        for (qsizetype j = 0; j < secondStart; ++j) {
+            if (rows.at(i).value(0) == rows.at(j).value(0) && rows.at(i).value(1) == rows.at(j).value(1)) {
+                ++pairs;
+                QVERIFY2(cellNumber(rows.at(i).value(bentEqualRadiusColumn))
+                             > cellNumber(rows.at(j).value(bentEqualRadiusColumn)),
+                         qPrintable(sizeKey(bentEqualTable, rows.at(i)) + QStringLiteral(" against ")
+                                    + sizeKey(bentEqualTable, rows.at(j))));
+            }
+        }
+    }
+    QVERIFY(pairs > 0);
 }
 
 QTEST_GUILESS_MAIN(TestBarsAngles)
