@@ -95,4 +95,14 @@ int columnOf(const QString &table, const QString &name)
     return int(columns(table).indexOf(name));
 }
 
+int firstBadMassRow(const QList<QStringList> &rows, int column)
+{
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString cell = rows.at(i).value(column);
+        if (!isPlainDecimal(cell) || !(cellNumber(cell) > 0.0))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace BaseTables

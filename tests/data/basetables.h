@@ -7,6 +7,11 @@
 // Read access to the built "base.mdb" for the data checks: the tables as the grid shows them.
 namespace BaseTables {
 
+constexpr double pi = 3.14159265358979323846;
+// Steel as the standards take it: 7850 kg/m³, so 1 cm² of section weighs 0.785 kg a metre.
+constexpr double steelDensity = 7850.0;
+constexpr double kgPerMetrePerCm2 = 0.785;
+
 // Column names of a table, in table order; empty when the table is missing.
 QStringList columns(const QString &table);
 
@@ -32,5 +37,9 @@ int decimals(const QString &cell);
 
 // The 0-based position of a named column, -1 when the table lacks it.
 int columnOf(const QString &table, const QString &name);
+
+// The first row whose cell in the column is not a plain positive figure (the mass cells the
+// program reads), -1 when every row has one.
+int firstBadMassRow(const QList<QStringList> &rows, int column);
 
 } // namespace BaseTables

@@ -32,7 +32,7 @@ const QString ribbedSheet = QStringLiteral("лист рифленный");
 
 constexpr double sheetKgPerM2PerMm = 7.85; // 7850 kg/m³ × 1 mm
 
-constexpr double pi = 3.14159265358979323846;
+using BaseTables::pi;
 
 // The mass of 1 m of a round pipe by the formula of ГОСТ 10704-91 and ГОСТ 8732-78, kg.
 double pipeFormula(double d, double s)

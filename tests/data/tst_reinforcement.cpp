@@ -23,8 +23,8 @@ const QString vrWireTable = QStringLiteral("Проволока");
 const QString wovenMeshTable = QStringLiteral("Сетка плетеная");
 const QString weldedMeshTable = QStringLiteral("Сетка сварная");
 
-constexpr double steelDensity = 7850.0; // kg/m³
-constexpr double pi = 3.14159265358979323846;
+using BaseTables::pi;
+using BaseTables::steelDensity;
 
 // First row of the woven-mesh table that the program reads as a woven (not chain-link) mesh.
 constexpr int firstWovenRow = 47;
