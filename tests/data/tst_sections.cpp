@@ -237,7 +237,7 @@ void TestSections::massAgreesWithArea_data()
 
     QTest::newRow("I-beams") << beamTable << QStringLiteral("Масса 1 м, кг") << 17;
     QTest::newRow("channels") << channelTable << QStringLiteral("Масса 1 м, кг") << 34;
-    QTest::newRow("bent channels, every row") << bentChannelTable << QStringLiteral("Масса 1м, кг") << 194;
+    QTest::newRow("bent channels, every row") << bentChannelTable << QStringLiteral("Масса 1м, кг") << 195;
 }
 
 void TestSections::massAgreesWithArea()
@@ -417,8 +417,8 @@ void TestSections::bentChannelIndexIsOrdinal()
     }
 }
 
-// The bent channels of ГОСТ 8278-83: the 173 sizes of table 1 (rows 0 to 172), then the 21 sizes
-// that only table 2 has (rows 173 to 193), each part ordered by height, then flange width, then
+// The bent channels of ГОСТ 8278-83: the 173 sizes of table 1 (rows 0 to 172), then the 22 sizes
+// that only table 2 has (rows 173 to 194), each part ordered by height, then flange width, then
 // thickness.
 void TestSections::bentChannelRowsInSizeOrder()
 {
@@ -428,7 +428,7 @@ void TestSections::bentChannelRowsInSizeOrder()
     const int s = names.indexOf(QStringLiteral("s, мм"));
     QVERIFY(h >= 0 && b >= 0 && s >= 0);
     const QList<QStringList> rows = BaseTables::rows(bentChannelTable);
-    QCOMPARE(rows.size(), 194);
+    QCOMPARE(rows.size(), 195);
     for (int i = 1; i < rows.size(); ++i) {
         if (i == 173)
             continue; // the second table starts again from the low heights
@@ -443,8 +443,9 @@ void TestSections::bentChannelRowsInSizeOrder()
 }
 
 // Single bent channels at their row: the first five as the text of the standard prints them
-// (area 1,39 and 1,65 cm²), the others as the section lists of the standard name them, so that
-// a lost or shifted row shows.
+// (area 1,39 and 1,65 cm²), the others as the section lists of the standard name them, with the
+// area that the third list gives where it agrees with the dimensions, so that a lost or shifted
+// row shows.
 void TestSections::bentChannelSizes_data()
 {
     QTest::addColumn<int>("position");
@@ -456,12 +457,13 @@ void TestSections::bentChannelSizes_data()
 
     QTest::newRow("25x26x2, first row, printed") << 0 << "25" << "26" << "2" << "3" << "1.39";
     QTest::newRow("30x30x2, fifth row, area printed") << 4 << "30" << "30" << "2" << "3" << "1.65";
-    QTest::newRow("38x95x2.5, wide flange after 32x32x2") << 7 << "38" << "95" << "2.5" << "3" << "";
-    QTest::newRow("160x120x6, named 160 x 20 x 6 in one of the lists") << 131 << "160" << "120" << "6" << "9" << "";
-    QTest::newRow("410x65x6, last of table 1") << 172 << "410" << "65" << "6" << "9" << "";
-    QTest::newRow("50x60x4, first of table 2, radius 10") << 173 << "50" << "60" << "4" << "10" << "";
-    QTest::newRow("100x50x7, table 2, radius 18") << 177 << "100" << "50" << "7" << "18" << "";
-    QTest::newRow("280x60x6, last row, radius 14") << 193 << "280" << "60" << "6" << "14" << "";
+    QTest::newRow("38x95x2.5, wide flange after 32x32x2") << 7 << "38" << "95" << "2.5" << "3" << "5.48";
+    QTest::newRow("160x120x6, named 160 x 20 x 6 in one of the lists") << 131 << "160" << "120" << "6" << "9" << "22.66";
+    QTest::newRow("410x65x6, last of table 1") << 172 << "410" << "65" << "6" << "9" << "31.06";
+    QTest::newRow("50x60x4, first of table 2, radius 10") << 173 << "50" << "60" << "4" << "10" << "6.07";
+    QTest::newRow("100x50x7, table 2, radius 18") << 177 << "100" << "50" << "7" << "18" << "11.73";
+    QTest::newRow("200x160x8, table 2, only in the third list") << 191 << "200" << "160" << "8" << "20" << "38.67";
+    QTest::newRow("280x60x6, last row, radius 14") << 194 << "280" << "60" << "6" << "14" << "22.40";
 }
 
 void TestSections::bentChannelSizes()
