@@ -20,9 +20,9 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QImageReader>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
