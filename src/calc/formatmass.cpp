@@ -1,6 +1,5 @@
 #include "calc/formatmass.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -71,10 +70,8 @@ QString FormatMass(double value, const QString &pattern, const QLocale &locale)
     QString text = integerPart;
     if (!fraction.isEmpty())
         text += locale.decimalPoint() + fraction;
-    // A value that rounds to zero is written without a sign.
-    const bool zero = std::all_of(kept.cbegin(), kept.cend(),
-                                  [](QChar c) { return c == QLatin1Char('0'); });
-    if (value < 0 && !zero)
+    // A negative value keeps its sign, also when it rounds to zero ("-0.0").
+    if (value < 0)
         text.prepend(QLatin1Char('-'));
     return text;
 }

@@ -108,7 +108,9 @@ private Q_SLOTS:
         QTest::newRow("carry adds a digit") << 999.99 << "0.0" << "1000.0" << "1000,0";
         QTest::newRow("no grouping") << 1234567.891 << "0.0##" << "1234567.891" << "1234567,891";
         QTest::newRow("negative") << -2.25 << "0.0" << "-2.3" << "-2,3";
-        QTest::newRow("negative below half") << -0.04 << "0.0" << "0.0" << "0,0";
+        // A negative value keeps its sign even when it rounds to zero.
+        QTest::newRow("negative below half") << -0.04 << "0.0" << "-0.0" << "-0,0";
+        QTest::newRow("negative small below half") << -0.0004 << "0.0##" << "-0.0" << "-0,0";
         QTest::newRow("small below half") << 0.0004 << "0.0##" << "0.0" << "0,0";
         QTest::newRow("small at half") << 0.0005 << "0.0##" << "0.001" << "0,001";
         QTest::newRow("large") << 1.5e20 << "0.0" << "150000000000000000000.0"
