@@ -2,6 +2,7 @@
 
 #include "calc/readnumber.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -24,6 +25,19 @@ std::optional<float> toSingle(double value)
     return static_cast<float>(value);
 }
 
+// A single-precision figure stands for the decimal it was made from, which it holds to 7
+// significant digits, and is widened through those digits: 147.5 kg per 1000 bolts is 0.1475 kg
+// a bolt and rounds to 0.148, where the bare binary value 0.14749999 would round to 0.147.
+double widen(float value)
+{
+    char digits[32];
+    const auto written = std::to_chars(digits, digits + sizeof digits, double(value),
+                                       std::chars_format::scientific, 6);
+    double widened = value;
+    std::from_chars(digits, written.ptr, widened);
+    return widened;
+}
+
 CalcOutcome error()
 {
     return {CalcOutcome::Kind::ArithmeticError, 0, 0};
@@ -36,11 +50,11 @@ CalcOutcome results(double onePiece, double total)
     return {CalcOutcome::Kind::Results, onePiece, total};
 }
 
-// Every expression is evaluated left to right in double, the single-precision unit mass and
-// the 16-bit divisors widened first.
+// Every expression is evaluated left to right in double, the single-precision unit mass (as
+// its decimal digits) and the 16-bit divisors widened first.
 CalcOutcome byLength(const CalcState &s, const CalcInputs &in)
 {
-    const double um = s.UnitMass;
+    const double um = widen(s.UnitMass);
     return results(um * in.length / s.LengthDivisor / s.MassDivisor,
                    um * in.length / s.LengthDivisor * in.pieces / s.MassDivisor);
 }
@@ -49,13 +63,13 @@ CalcOutcome byLength(const CalcState &s, const CalcInputs &in)
 CalcOutcome perUnit(const CalcState &s, double count)
 {
     const float one = s.UnitMass / static_cast<float>(s.MassDivisor);
-    const double um = s.UnitMass;
-    return results(one, um * count / s.MassDivisor);
+    const double um = widen(s.UnitMass);
+    return results(widen(one), um * count / s.MassDivisor);
 }
 
 CalcOutcome smoothSheet(const CalcState &s, const CalcInputs &in)
 {
-    const double um = s.UnitMass; // thickness, mm
+    const double um = widen(s.UnitMass); // thickness, mm
     return results(um / 1000 * SteelDensity * in.length / s.LengthDivisor * in.width / s.LengthDivisor
                        / s.MassDivisor,
                    um / 1000 * SteelDensity * in.length / s.LengthDivisor * in.width / s.LengthDivisor
@@ -64,7 +78,7 @@ CalcOutcome smoothSheet(const CalcState &s, const CalcInputs &in)
 
 CalcOutcome ribbedSheet(const CalcState &s, const CalcInputs &in)
 {
-    const double um = s.UnitMass; // kg per m²
+    const double um = widen(s.UnitMass); // kg per m²
     return results(um * in.length / s.LengthDivisor * in.width / s.LengthDivisor / s.MassDivisor,
                    um * in.length / s.LengthDivisor * in.width / s.LengthDivisor * in.pieces
                        / s.MassDivisor);
@@ -102,8 +116,8 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
         const auto s = toSingle(*wall);
         if (!d || !s)
             return error();
-        const double D = *d;
-        const double t = *s;
+        const double D = widen(*d);
+        const double t = widen(*s);
         const auto unitMass = toSingle((D - t) * (t * Pi * SteelDensityPerMm) / 1000);
         if (!unitMass)
             return error();
@@ -117,7 +131,7 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
         const auto d = toSingle(*diameter / 1000);
         if (!d)
             return error();
-        const double dm = *d;
+        const double dm = widen(*d);
         const auto unitMass = toSingle(dm * dm * Pi / 4 * SteelDensity);
         if (!unitMass)
             return error();

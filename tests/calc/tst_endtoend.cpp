@@ -133,6 +133,42 @@ private Q_SLOTS:
         w.click("Option1");
         QCOMPARE(w.text("Text7"), QStringLiteral("33,8"));
     }
+
+    // A table mass that ends on a half at the rounding digit rounds up, as a designer reckons
+    // it from the printed figure: M12 x 150 weighs 147.5 kg per 1000, M20 x 80 265 kg.
+    void boltMassOnAHalf_data()
+    {
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("precision");
+        QTest::addColumn<QString>("pieces");
+        QTest::addColumn<QString>("onePiece");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("M12 x 150, three decimals")
+            << "12" << "150" << "Option3" << "1" << "0,148" << "0,148"; // 0.1475
+        QTest::newRow("M12 x 150, ten at two decimals")
+            << "12" << "150" << "Option2" << "10" << "0,15" << "1,48"; // 1.475
+        QTest::newRow("M20 x 80, two decimals")
+            << "20" << "80" << "Option2" << "1" << "0,27" << "0,27"; // 0.265
+    }
+    void boltMassOnAHalf()
+    {
+        QFETCH(QString, diameter);
+        QFETCH(QString, length);
+        QFETCH(QString, precision);
+        QFETCH(QString, pieces);
+        QFETCH(QString, onePiece);
+        QFETCH(QString, total);
+        CalculatorWindow w(true);
+        w.choose(4, 8);
+        const int row = findRow(w, {diameter, length});
+        QVERIFY(row >= 0);
+        w.selectRow(row);
+        w.click(qPrintable(precision));
+        w.type("Text5", pieces);
+        QCOMPARE(w.text("Text6"), onePiece);
+        QCOMPARE(w.text("Text7"), total);
+    }
 };
 
 QTEST_MAIN(TestEndToEnd)

@@ -65,20 +65,22 @@ private Q_SLOTS:
         QTest::newRow("empty length") << state(1, 0) << QStringList{"x", "10.5"}
                                       << CalcInputs{0, 0, 0, 0} << 0.0 << 0.0 << 10.5f;
         // Fasteners: 31.7 kg per 1000 pieces.
+        // The single-precision unit mass counts as the decimal it was read from: the results are
+        // those of 0.0317, 4.2, 2.91 and 113.88, not of their nearest binary singles.
         QTest::newRow("per piece of 1000") << state(2, 1, 1000) << QStringList{"M12", "60", "31.7"}
-                                           << CalcInputs{0, 0, 1000, 0} << double(0.0317f)
-                                           << double(0.0317f) * 1000 << 0.0317f;
+                                           << CalcInputs{0, 0, 1000, 0} << 0.0317 << 31.7 << 0.0317f;
+        // 147.5 kg per 1000 bolts: a half at the fourth decimal, 0.1475 and not 0.14749999.
+        QTest::newRow("per piece on a half") << state(2, 1, 1000) << QStringList{"M12", "150", "147.5"}
+                                             << CalcInputs{0, 0, 10, 0} << 0.1475 << 1.475 << 0.1475f;
         // Mesh and per-area kinds: the area alone counts.
         QTest::newRow("per area from a column") << state(3, 2) << QStringList{"", "", "", "4.2"}
-                                                << CalcInputs{5, 5, 5, 10} << double(4.2f)
-                                                << double(4.2f) * 10 << 4.2f;
+                                                << CalcInputs{5, 5, 5, 10} << 4.2 << 42.0 << 4.2f;
         QTest::newRow("welded mesh fixed unit mass") << state(-4, 2, 1, 2.91f) << QStringList{}
-                                                     << CalcInputs{5, 5, 5, 12.5}
-                                                     << double(2.91f) << double(2.91f) * 12.5 << 2.91f;
+                                                     << CalcInputs{5, 5, 5, 12.5} << 2.91 << 36.375
+                                                     << 2.91f;
         QTest::newRow("sheet piles fixed unit mass") << state(-1, 0, 1, 113.88f) << QStringList{}
-                                                     << CalcInputs{0, 12000, 10, 0}
-                                                     << double(113.88f) * 12 << double(113.88f) * 120
-                                                     << 113.88f;
+                                                     << CalcInputs{0, 12000, 10, 0} << 1366.56
+                                                     << 13665.6 << 113.88f;
         // Smooth sheet: 10 mm thick, 1000 x 1000 mm, 3 sheets: 78.5 kg each.
         QTest::newRow("smooth sheet") << state(0, 3) << QStringList{"10"}
                                       << CalcInputs{1000, 1000, 3, 0} << 78.5 << 235.5 << 10.0f;
@@ -106,21 +108,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("code");
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<double>("unitMass");
-        // (57 - 3.5) × (3.5 × 3.1415 × 7.85) / 1000 = 4.617730...
-        QTest::newRow("stainless pipe 57 x 3.5") << -2 << QStringList{"57", "3.5"} << 4.6177301;
-        // 0.006² × 3.1415 / 4 × 7850 = 0.2219470
-        QTest::newRow("wire of 6 mm") << -3 << QStringList{"6"} << 0.2219470;
+        QTest::addColumn<double>("onePiece");
+        // (57 - 3.5) × (3.5 × 3.1415 × 7.85) / 1000 = 4.61773011875; 1 m of it on the single's
+        // seven digits.
+        QTest::newRow("stainless pipe 57 x 3.5") << -2 << QStringList{"57", "3.5"} << 4.6177301
+                                                 << 4.61773;
+        // 0.006² × 3.1415 / 4 × 7850 = 0.221946975
+        QTest::newRow("wire of 6 mm") << -3 << QStringList{"6"} << 0.2219470 << 0.221947;
     }
     void unitMassFromDimensions()
     {
         QFETCH(int, code);
         QFETCH(QStringList, cells);
         QFETCH(double, unitMass);
+        QFETCH(double, onePiece);
         CalcState calc = state(int16_t(code), 0);
         const CalcOutcome outcome = ComputeMasses(calc, {0, 1000, 1, 0}, row(cells));
         QCOMPARE(outcome.kind, CalcOutcome::Kind::Results);
         QVERIFY2(qAbs(calc.UnitMass - unitMass) < 1e-6, qPrintable(QString::number(calc.UnitMass, 'g', 9)));
-        QCOMPARE(outcome.onePiece, double(calc.UnitMass));
+        QCOMPARE(outcome.onePiece, onePiece);
     }
 
     void weldedMesh_data()
