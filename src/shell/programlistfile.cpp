@@ -33,7 +33,8 @@ public:
                 break;
             skipLineEnd();
         }
-        if (m_pos == end && !m_afterComma)
+        // Nothing left to read: the read fails, after a comma too (a record cut off there).
+        if (m_pos == end)
             return false;
 
         if (m_pos < end && m_text[m_pos] == '"') {
@@ -70,13 +71,11 @@ private:
     // Passes over the comma or line end that closes a field.
     void closeField()
     {
-        m_afterComma = false;
         m_atLineStart = false;
         if (m_pos == m_text.size())
             return;
         if (m_text[m_pos] == ',') {
             ++m_pos;
-            m_afterComma = true;
         } else {
             skipLineEnd();
             m_atLineStart = true;
@@ -86,7 +85,6 @@ private:
     const QByteArray &m_text;
     qsizetype m_pos = 0;
     bool m_atLineStart = true;
-    bool m_afterComma = false;
 };
 
 } // namespace

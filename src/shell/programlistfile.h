@@ -26,10 +26,10 @@ struct Record
 // where a field would begin a line; a quoted field is taken without its quotes up to the next
 // quote (commas and line ends inside belong to it) and anything after its closing quote up to the
 // next comma or line end is passed over; an unquoted field runs to the next comma or line end,
-// without its trailing blanks. A comma or a line end (CR LF, LF or CR) closes a field; after a
-// comma a field always follows, possibly empty. A record is complete when both of its fields
-// have been read; reading ends at the end of the text or at a quote that is never closed, and a
-// record broken off there is not returned.
+// without its trailing blanks. A comma or a line end (CR LF, LF or CR) closes a field. A record is
+// complete when both of its fields have been read; reading ends at the end of the text (a field
+// to be read where only blanks or nothing remain, after a comma too) or at a quote that is never
+// closed, and a record broken off there is not returned.
 QList<Record> parse(const QByteArray &text);
 
 // The records in the file's format, each line ended by CR LF.

@@ -147,8 +147,10 @@ private Q_SLOTS:
             << Records{{"a.exe", "/a/"}, {"b.exe", "/b/"}};
         QTest::newRow("empty fields") << QByteArray("\"\",\r\n,\"\"\r\n")
                                       << Records{{"", ""}, {"", ""}};
-        QTest::newRow("comma at the very end gives an empty field")
-            << QByteArray("\"a.exe\",") << Records{{"a.exe", ""}};
+        QTest::newRow("file cut off after a comma: the broken record not counted")
+            << QByteArray("\"a.exe\",\"/a/\"\r\n\"b.exe\",") << Records{{"a.exe", "/a/"}};
+        QTest::newRow("only blanks after the last comma: the broken record not counted")
+            << QByteArray("\"a.exe\",\"/a/\"\r\n\"b.exe\",  ") << Records{{"a.exe", "/a/"}};
         QTest::newRow("text after a closing quote passed over")
             << QByteArray("\"a.exe\"xyz,\"/a/\" junk\r\n") << Records{{"a.exe", "/a/"}};
         QTest::newRow("quote inside an unquoted field kept") << QByteArray("a\"b,c\r\n")
