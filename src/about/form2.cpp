@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 const QColor BackColour(128, 255, 255);
@@ -153,13 +155,26 @@ void Form2::paintEvent(QPaintEvent *)
 
 void Form2::mousePressEvent(QMouseEvent *event)
 {
+    m_doubleClickPressed = false;
     event->accept();
 }
 
 void Form2::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (std::exchange(m_doubleClickPressed, false)) {
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         clicked(this);
+    event->accept();
+}
+
+void Form2::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double click is one click and a double-click event, for which the window has no
+    // handler: the second press raises no further click.
+    m_doubleClickPressed = true;
     event->accept();
 }
 
@@ -170,10 +185,16 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
         // A control takes its own clicks, even one without a click handler.
+        m_doubleClickPressed = false;
+        return true;
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double click raises no further click.
+        m_doubleClickPressed = true;
         return true;
     case QEvent::MouseButtonRelease: {
+        if (std::exchange(m_doubleClickPressed, false))
+            return true;
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint()))
             clicked(control);

@@ -42,6 +42,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -72,4 +73,6 @@ private:
     QTimer *m_timer4 = nullptr;
     QPixmap m_background;
     bool m_unloaded = false;
+    // The press in progress is the second of a double click: its release is no click.
+    bool m_doubleClickPressed = false;
 };

@@ -188,6 +188,37 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>(about, "Label6")->text(), QString(QStringLiteral(" .")).repeated(35));
     }
 
+    void doubleClickIsOneClick_data()
+    {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QPoint>("at");
+        // The second press of a double click is a double-click event, not a further click.
+        QTest::newRow("on the caption") << QByteArray("Label5(0)") << QPoint();
+        QTest::newRow("on the form background") << QByteArray("Form2") << QPoint(3, 100);
+        QTest::newRow("on the left picture") << QByteArray("Image1") << QPoint();
+    }
+    void doubleClickIsOneClick()
+    {
+        QFETCH(QByteArray, target);
+        QFETCH(QPoint, at);
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        main.show();
+        QPointer<Form2> about = openAbout(main);
+        QVERIFY(about);
+        click(control(about, "Image3"));
+        QWidget *widget = target == "Form2" ? about.data() : control(about, target.constData());
+        const QPoint where = at.isNull() ? widget->rect().center() : at;
+        // Press and release, then the second press as the window system reports it, and its release.
+        QTest::mouseClick(widget, Qt::LeftButton, {}, where);
+        QTest::mouseDClick(widget, Qt::LeftButton, {}, where);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, where);
+        for (const char *name : {"Label5(0)", "Label5(1)", "Label5(2)"})
+            QCOMPARE(control<QLabel>(about, name)->text(), QStringLiteral("Help..."));
+        QVERIFY(control<QTimer>(about, "Timer2")->isActive());
+    }
+
     void clicksOnceTheTextIsShown_data()
     {
         QTest::addColumn<QByteArray>("target");
