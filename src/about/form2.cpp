@@ -10,6 +10,7 @@
 #include "shell/twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -28,6 +29,33 @@ constexpr int16_t CaptionDepth = 1;
 
 // Ending the program at once after a failed activation.
 constexpr int ActivationFailureExitCode = 1;
+
+// Notes when another window of the program becomes the active window, so that the About
+// window's next activation counts as the program's active window changing to it. Coming back
+// from another program, with no other window of this one active in between, is none.
+class OtherWindowActivation : public QObject
+{
+public:
+    OtherWindowActivation(QWidget *window, bool &activationDue)
+        : QObject(window)
+        , m_window(window)
+        , m_activationDue(activationDue)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowActivate && watched != m_window && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow())
+            m_activationDue = true;
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    bool &m_activationDue;
+};
 
 } // namespace
 
@@ -55,6 +83,7 @@ Form2::Form2(Form1 *mainWindow, const QString &literal)
     m_presentation.prepareEmboss = [] { Module1::PrepareEmboss(); };
     m_presentation.embossCaption = [this] { embossCaption(); };
     buildWindow();
+    new OtherWindowActivation(this, m_activationDue);
     Form_Load(literal);
 }
 
@@ -134,7 +163,7 @@ void Form2::Form_Unload()
 bool Form2::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate && !m_unloaded)
+    if (event->type() == QEvent::WindowActivate && !m_unloaded && std::exchange(m_activationDue, false))
         Form_Activate();
     return handled;
 }

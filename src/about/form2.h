@@ -75,4 +75,7 @@ private:
     bool m_unloaded = false;
     // The press in progress is the second of a double click: its release is no click.
     bool m_doubleClickPressed = false;
+    // The next activation is the program's active window changing to this one: at the first
+    // showing, and after another window of the program was active.
+    bool m_activationDue = true;
 };

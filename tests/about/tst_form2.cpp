@@ -5,6 +5,7 @@
 #include "shell/form1.h"
 #include "testwindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -150,6 +151,38 @@ private Q_SLOTS:
         about->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(about.data()));
         QTRY_COMPARE(playerOf(about)->files, (QStringList{clip, clip}));
+        QVERIFY(!env.exit.code);
+    }
+
+    void comingBackFromAnotherProgram_data()
+    {
+        QTest::addColumn<bool>("throughTheMainWindow");
+        QTest::addColumn<int>("files");
+        // Only a change of the program's own active window is an activation.
+        QTest::newRow("straight back to the About window: no activation") << false << 1;
+        QTest::newRow("back through the main window: activated again") << true << 2;
+    }
+    void comingBackFromAnotherProgram()
+    {
+        QFETCH(bool, throughTheMainWindow);
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        main.show();
+        QPointer<Form2> about = openAbout(main);
+        QVERIFY(about);
+        QTRY_COMPARE(playerOf(about)->files.size(), 1);
+        // Another program becomes active: none of this program's windows is.
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!QApplication::activeWindow());
+        if (throughTheMainWindow) {
+            QApplication::setActiveWindow(&main);
+            QTRY_COMPARE(QApplication::activeWindow(), &main);
+        }
+        QApplication::setActiveWindow(about);
+        QTRY_COMPARE(QApplication::activeWindow(), about.data());
+        QTest::qWait(20);
+        QTEST(int(playerOf(about)->files.size()), "files");
         QVERIFY(!env.exit.code);
     }
 
