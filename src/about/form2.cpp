@@ -104,7 +104,8 @@ void Form2::Form_Load(const QString &literal)
     // 3. Centred over the main window, by the outer sizes of both.
     if (m_main) {
         const QRect main = m_main->frameGeometry();
-        const QRect own = frameGeometry();
+        // Not yet shown, the window has no frame of its own: it gets one like the main window's.
+        const QSize own = size() + (main.size() - m_main->size());
         move(main.left() + (main.width() - own.width()) / 2,
              main.top() + (main.height() - own.height()) / 2);
     }

@@ -186,6 +186,30 @@ private Q_SLOTS:
         QVERIFY(!env.exit.code);
     }
 
+    void opensCentredOverTheMainWindowByTheOuterSizes()
+    {
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        main.move(100, 80);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QPointer<Form2> about = openAbout(main);
+        QVERIFY(about);
+        QVERIFY(QTest::qWaitForWindowExposed(about.data()));
+        const QRect outer = main.frameGeometry();
+        const QRect own = about->frameGeometry();
+        QVERIFY(own.size() != about->size()); // the window has a frame of its own
+        // As much of the main window shows left as right of it, and above as below, to a
+        // pixel for an odd difference.
+        const int leftGap = own.left() - outer.left();
+        const int rightGap = outer.right() - own.right();
+        const int topGap = own.top() - outer.top();
+        const int bottomGap = outer.bottom() - own.bottom();
+        QVERIFY2(qAbs(leftGap - rightGap) <= 1, qPrintable(QStringLiteral("%1 %2").arg(leftGap).arg(rightGap)));
+        QVERIFY2(qAbs(topGap - bottomGap) <= 1, qPrintable(QStringLiteral("%1 %2").arg(topGap).arg(bottomGap)));
+    }
+
     void reopeningShowsTheSplashWithTheFullNotice()
     {
         TestEnvironment env;
