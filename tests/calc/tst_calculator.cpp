@@ -150,8 +150,13 @@ private Q_SLOTS:
         w.choose(2, 10);
         w.type("Text3", QStringLiteral("1e300"));
         w.type("Text5", QStringLiteral("1"));
+        // 10.5 kg/m × 1e300 mm = 1.05e298 kg, written out in full: 299 digits and one decimal.
+        const QString figure = QStringLiteral("105") + QString(296, QLatin1Char('0'))
+                               + QStringLiteral(",0");
         const QString one = w.text("Text6");
         const QString all = w.text("Text7");
+        QCOMPARE(one, figure);
+        QCOMPARE(all, figure);
         w.type(qPrintable(input), text);
         QCOMPARE(w.text("Text6"), one);
         QCOMPARE(w.text("Text7"), all);
@@ -166,6 +171,7 @@ private Q_SLOTS:
         w.type("Text4", QStringLiteral("10"));
         w.selectRow(3);
         const QString total = w.text("Text7");
+        QCOMPARE(total, QStringLiteral("10,9")); // (9.5 + 9.5 + 2) × 0.052 × 10 m² = 10.92
         w.selectRow(5); // a spacing of 0 under the selected 3 mm wire
         QCOMPARE(w.text("Text7"), total);
         w.click("o9");

@@ -161,6 +161,7 @@ private Q_SLOTS:
         w.type("Text3", QStringLiteral("1000"));
         w.selectRow(17, 0);
         const QString result = w.text("Text6");
+        QCOMPARE(result, QStringLiteral("21,0")); // 21.0 kg/m × 1 m
         w.get<QLineEdit>("Text6")->clear();
         w.selectRow(17, 3);
         QCOMPARE(w.state().PictureFile, QStringLiteral("dvut2.jpg"));
