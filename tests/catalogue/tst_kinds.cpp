@@ -45,6 +45,10 @@ private Q_SLOTS:
         w.type("Text4", QStringLiteral("2"));
         const QString result = w.text("Text7");
         const MainState before = w.state();
+        // Row 0, rhombic cells: 4.2 kg/m² × 2 m².
+        QCOMPARE(result, QStringLiteral("8,4"));
+        QCOMPARE(before.PictureFile, QStringLiteral("s1.jpg"));
+        QCOMPARE(before.MassColumn, int16_t(3));
         w.press(1, 3);
         for (int t = 2; t <= 5; ++t) {
             auto *bar = w.get<KindToolbar>(qPrintable(QStringLiteral("T%1").arg(t)));
@@ -236,29 +240,49 @@ private Q_SLOTS:
         QCOMPARE(shownOptions(w), QString());
     }
 
-    void missingBaseEndsTheProgram()
+    // A base that cannot be read for a kind, missing as a file or missing the kind's table:
+    // the message, and the program ends; nothing makes the missing base.
+    void unreadableBaseEndsTheProgram_data()
     {
-        CalculatorWindow w(false); // no base.mdb in the program directory
-        w.choose(2, 10);
-        QCOMPARE(w.env->messages.texts(), QStringList{QStringLiteral("Не могу подключить базу данных !")});
-        QCOMPARE(w.env->messages.shown.first().title, QStringLiteral("Ошибка"));
-        QCOMPARE(w.env->messages.shown.first().icon, UserMessages::Icon::Critical);
-        QCOMPARE(w.env->exit.code, std::optional<int>(1));
-        QVERIFY(!QFile::exists(w.fixture.file(QStringLiteral("base.mdb"))));
+        QTest::addColumn<bool>("withTables");
+        QTest::addColumn<int>("button");
+        QTest::newRow("no base.mdb in the program directory") << false << 10;
+        QTest::newRow("table missing: the fixture has no уголок гнутый1") << true << 9;
+    }
+    void unreadableBaseEndsTheProgram()
+    {
+        QFETCH(bool, withTables);
+        QFETCH(int, button);
+        const auto w = withTables ? std::make_unique<CalculatorWindow>(FixtureTables::all())
+                                  : std::make_unique<CalculatorWindow>(false);
+        w->choose(2, button);
+        QCOMPARE(w->env->messages.texts(), QStringList{QStringLiteral("Не могу подключить базу данных !")});
+        QCOMPARE(w->env->messages.shown.first().title, QStringLiteral("Ошибка"));
+        QCOMPARE(w->env->messages.shown.first().icon, UserMessages::Icon::Critical);
+        QCOMPARE(w->env->exit.code, std::optional<int>(1));
+        QCOMPARE(QFile::exists(w->fixture.file(QStringLiteral("base.mdb"))), withTables);
     }
 
-    void missingTableEndsTheProgram()
+    // A drawing that cannot be opened, missing or not a picture at all: the message, and the
+    // kind still loads and computes.
+    void pictureThatCannotBeOpenedIsReportedAndTheKindStillLoads_data()
     {
-        CalculatorWindow w(FixtureTables::all());
-        w.choose(2, 9); // the fixture has no "уголок гнутый1"
-        QCOMPARE(w.env->messages.texts(), QStringList{QStringLiteral("Не могу подключить базу данных !")});
-        QCOMPARE(w.env->exit.code, std::optional<int>(1));
+        QTest::addColumn<bool>("junkInItsPlace");
+        QTest::newRow("missing picture") << false;
+        QTest::newRow("picture that is no picture") << true;
     }
-
-    void missingPictureIsReportedAndTheKindStillLoads()
+    void pictureThatCannotBeOpenedIsReportedAndTheKindStillLoads()
     {
+        QFETCH(bool, junkInItsPlace);
         CalculatorWindow w(FixtureTables::all());
-        QFile::remove(w.fixture.file(QStringLiteral("ugol2.jpg")));
+        if (junkInItsPlace) {
+            QFile junk(w.fixture.file(QStringLiteral("ugol2.jpg")));
+            QVERIFY(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            junk.write("not a picture");
+            junk.close();
+        } else {
+            QVERIFY(QFile::remove(w.fixture.file(QStringLiteral("ugol2.jpg"))));
+        }
         w.choose(2, 10);
         w.type("Text3", QStringLiteral("1000"));
         QCOMPARE(w.env->messages.texts(), QStringList{QStringLiteral("Не могу открыть рисунок !")});
@@ -269,18 +293,6 @@ private Q_SLOTS:
         QCOMPARE(w.get<QGroupBox>("Frame2")->title(), QStringLiteral("Уголок равнобокий ГОСТ 8509-93"));
         QCOMPARE(w.window->dataSource()->records()->rowCount(), 1);
         QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
-    }
-
-    void pictureThatIsNoPictureIsReported()
-    {
-        CalculatorWindow w(FixtureTables::all());
-        QFile junk(w.fixture.file(QStringLiteral("ugol2.jpg")));
-        QVERIFY(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        junk.write("not a picture");
-        junk.close();
-        w.choose(2, 10);
-        QCOMPARE(w.env->messages.texts(), QStringList{QStringLiteral("Не могу открыть рисунок !")});
-        QVERIFY(w.get("Image2")->isHidden());
     }
 
     void pictureIsFittedIntoThePanel_data()
