@@ -28,6 +28,10 @@ private Q_SLOTS:
         QTest::newRow("small portrait") << 900.f << 1200.f << 667.5f << 607.5f << 900.f << 1200.f;
         QTest::newRow("portrait exactly box high") << 900.f << 1815.f << 667.5f << 300.f << 900.f << 1815.f;
         QTest::newRow("wide low strip") << 30000.f << 15.f << 100.f << 1207.01625f << 1935.f << 0.9675f;
+        // 32767 twips still fits the 16-bit reading: 1000 × 1935 / 32767 = 59.0533 high,
+        // 1207.5 − 29.5267 = 1177.9733 from the top.
+        QTest::newRow("widest that fits the 16-bit reading")
+            << 32767.f << 1000.f << 100.f << 1177.9733f << 1935.f << 59.053316f;
     }
     void fitsIntoTheBox()
     {
@@ -60,10 +64,9 @@ private Q_SLOTS:
         QVERIFY(!FitPicture(ownWidth, ownHeight));
     }
 
+    // At 96 dpi a pixel is 15 twips (the widest picture that fits is a row of fitsIntoTheBox).
     void widestPictureThatFits()
     {
-        // 32767 twips still fits the 16-bit reading.
-        QVERIFY(FitPicture(32767.f, 1000.f));
         QCOMPARE(PixelsToTwips(400), 6000.f);
     }
 };
