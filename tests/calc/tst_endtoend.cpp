@@ -69,69 +69,67 @@ private Q_SLOTS:
         QCOMPARE(w.state().PictureFile, picture);
     }
 
-    // Equal angle 50 x 50 x 5 of ГОСТ 8509-93: 3.77 kg/m; 6000 mm, 10 pieces.
-    void equalAngle()
+    // A designer's case on the built base: kind, size, inputs, then the unit and precision
+    // options, which recompute what is shown.
+    void designersCase_data()
     {
+        QTest::addColumn<int>("toolbar");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QStringList>("size");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("pieces");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("onePiece");
+        QTest::addColumn<QString>("total");
+        // Equal angle 50 x 50 x 5 of ГОСТ 8509-93: 3.77 kg/m; 6000 mm, 10 pieces.
+        QTest::newRow("equal angle 50x50x5, one decimal")
+            << 2 << 10 << QStringList{"50", "5"} << "ugol2.jpg" << "6000" << "10" << QStringList{}
+            << "22,6" << "226,2"; // 3.77 × 6, × 10
+        QTest::newRow("equal angle 50x50x5, two decimals")
+            << 2 << 10 << QStringList{"50", "5"} << "ugol2.jpg" << "6000" << "10"
+            << QStringList{"Option2"} << "22,62" << "226,2";
+        // I-beam No 20 of ГОСТ 8239-89 (the first drawing): 21.0 kg/m; 12 m in tonnes with
+        // three decimals.
+        QTest::newRow("I-beam 20, metres and tonnes")
+            << 2 << 2 << QStringList{"20"} << "dvut1.jpg" << "12" << "1"
+            << QStringList{"Option6", "Option5", "Option3"} << "0,252" << "0,252"; // 21.0 × 12 / 1000
+        // Round bar of 10 mm, ГОСТ 2590-2006: 0.617 kg/m, read through the catalogue's SQL.
+        QTest::newRow("round bar 10 mm, blank in the length")
+            << 2 << 3 << QStringList{"10"} << "krug.jpg" << "11 700" << "3" << QStringList{"Option3"}
+            << "7,219" << "21,657"; // 0.617 × 11.7, × 3 = 21.6567
+        // Bolts M12 x 60 of ГОСТ 7798-70: 67.55 kg per 1000 pieces; 500 pieces.
+        QTest::newRow("bolts M12x60 by the piece, three decimals")
+            << 4 << 8 << QStringList{"12", "60"} << "bolt.jpg" << "" << "500" << QStringList{"Option3"}
+            << "0,068" << "33,775"; // 67.55 / 1000 = 0.06755, × 500
+        QTest::newRow("bolts M12x60 by the piece, one decimal")
+            << 4 << 8 << QStringList{"12", "60"} << "bolt.jpg" << "" << "500"
+            << QStringList{"Option3", "Option1"} << "0,1" << "33,8";
+    }
+    void designersCase()
+    {
+        QFETCH(int, toolbar);
+        QFETCH(int, button);
+        QFETCH(QStringList, size);
+        QFETCH(QString, picture);
+        QFETCH(QString, length);
+        QFETCH(QString, pieces);
+        QFETCH(QStringList, options);
+        QFETCH(QString, onePiece);
+        QFETCH(QString, total);
         CalculatorWindow w(true);
-        w.choose(2, 10);
-        const int row = findRow(w, {QStringLiteral("50"), QStringLiteral("5")});
+        w.choose(toolbar, button);
+        const int row = findRow(w, size);
         QVERIFY(row >= 0);
         w.selectRow(row);
-        w.type("Text3", QStringLiteral("6000"));
-        w.type("Text5", QStringLiteral("10"));
-        QCOMPARE(w.text("Text6"), QStringLiteral("22,6"));  // 3.77 × 6
-        QCOMPARE(w.text("Text7"), QStringLiteral("226,2")); // × 10
-        w.click("Option2");
-        QCOMPARE(w.text("Text6"), QStringLiteral("22,62"));
-    }
-
-    // I-beam No 20 of ГОСТ 8239-89: 21.0 kg/m; 12 m in tonnes with three decimals.
-    void iBeamInTonnes()
-    {
-        CalculatorWindow w(true);
-        w.choose(2, 2);
-        const int row = findRow(w, {QStringLiteral("20")});
-        QVERIFY(row >= 0 && row <= 16);
-        w.selectRow(row);
-        QCOMPARE(w.state().PictureFile, QStringLiteral("dvut1.jpg"));
-        w.click("Option6");
-        w.click("Option5");
-        w.click("Option3");
-        w.type("Text3", QStringLiteral("12"));
-        w.type("Text5", QStringLiteral("1"));
-        QCOMPARE(w.text("Text6"), QStringLiteral("0,252")); // 21.0 × 12 / 1000
-        QCOMPARE(w.text("Text7"), QStringLiteral("0,252"));
-    }
-
-    // Round bar of 10 mm, ГОСТ 2590-2006: 0.617 kg/m, read through the catalogue's SQL.
-    void roundBar()
-    {
-        CalculatorWindow w(true);
-        w.choose(2, 3);
-        const int row = findRow(w, {QStringLiteral("10")});
-        QVERIFY(row >= 0);
-        w.selectRow(row);
-        w.click("Option3");
-        w.type("Text3", QStringLiteral("11 700"));
-        w.type("Text5", QStringLiteral("3"));
-        QCOMPARE(w.text("Text6"), QStringLiteral("7,219"));  // 0.617 × 11.7
-        QCOMPARE(w.text("Text7"), QStringLiteral("21,657")); // × 3 = 21.6567
-    }
-
-    // Bolts M12 x 60 of ГОСТ 7798-70: 67.55 kg per 1000 pieces; 500 pieces.
-    void boltsByThePiece()
-    {
-        CalculatorWindow w(true);
-        w.choose(4, 8);
-        const int row = findRow(w, {QStringLiteral("12"), QStringLiteral("60")});
-        QVERIFY(row >= 0);
-        w.selectRow(row);
-        w.click("Option3");
-        w.type("Text5", QStringLiteral("500"));
-        QCOMPARE(w.text("Text6"), QStringLiteral("0,068"));  // 67.55 / 1000 = 0.06755
-        QCOMPARE(w.text("Text7"), QStringLiteral("33,775")); // × 500
-        w.click("Option1");
-        QCOMPARE(w.text("Text7"), QStringLiteral("33,8"));
+        QCOMPARE(w.state().PictureFile, picture);
+        if (!length.isEmpty())
+            w.type("Text3", length);
+        w.type("Text5", pieces);
+        for (const QString &option : options)
+            w.click(qPrintable(option));
+        QCOMPARE(w.text("Text6"), onePiece);
+        QCOMPARE(w.text("Text7"), total);
     }
 
     // A table mass that ends on a half at the rounding digit rounds up, as a designer reckons
