@@ -185,27 +185,17 @@ void Form2::paintEvent(QPaintEvent *)
 
 void Form2::mousePressEvent(QMouseEvent *event)
 {
-    m_doubleClickPressed = false;
-    event->accept();
+    mouseOn(this, event);
 }
 
 void Form2::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (std::exchange(m_doubleClickPressed, false)) {
-        event->accept();
-        return;
-    }
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        clicked(this);
-    event->accept();
+    mouseOn(this, event);
 }
 
 void Form2::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // A double click is one click and a double-click event, for which the window has no
-    // handler: the second press raises no further click.
-    m_doubleClickPressed = true;
-    event->accept();
+    mouseOn(this, event);
 }
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)
@@ -215,24 +205,36 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        // A control takes its own clicks, even one without a click handler.
-        m_doubleClickPressed = false;
-        return true;
     case QEvent::MouseButtonDblClick:
-        // The second press of a double click raises no further click.
-        m_doubleClickPressed = true;
+    case QEvent::MouseButtonRelease:
+        // A control takes its own clicks, even one without a click handler.
+        mouseOn(control, static_cast<QMouseEvent *>(event));
         return true;
-    case QEvent::MouseButtonRelease: {
-        if (std::exchange(m_doubleClickPressed, false))
-            return true;
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint()))
-            clicked(control);
-        return true;
-    }
     default:
         return false;
     }
+}
+
+void Form2::mouseOn(QWidget *target, QMouseEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_doubleClickPressed = false;
+        break;
+    case QEvent::MouseButtonDblClick:
+        // A double click is one click and a double-click event, for which the window has no
+        // handler: the second press raises no further click.
+        m_doubleClickPressed = true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (!std::exchange(m_doubleClickPressed, false) && event->button() == Qt::LeftButton
+            && target->rect().contains(event->position().toPoint()))
+            clicked(target);
+        break;
+    default:
+        break;
+    }
+    event->accept();
 }
 
 void Form2::clicked(QWidget *control)

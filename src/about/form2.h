@@ -49,6 +49,9 @@ private:
     void buildWindow();
     void Form_Load(const QString &literal);
     void Form_Unload();
+    // A press, double-click press or release on the window or one of its controls; a left
+    // release inside it is a click.
+    void mouseOn(QWidget *target, QMouseEvent *event);
     void clicked(QWidget *control);
     void Timer1_Timer();
     void Timer2_Timer();
