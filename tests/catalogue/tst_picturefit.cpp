@@ -64,8 +64,8 @@ private Q_SLOTS:
         QVERIFY(!FitPicture(ownWidth, ownHeight));
     }
 
-    // At 96 dpi a pixel is 15 twips (the widest picture that fits is a row of fitsIntoTheBox).
-    void widestPictureThatFits()
+    // At 96 dpi a pixel is 15 twips.
+    void pixelsAreFifteenTwips()
     {
         QCOMPARE(PixelsToTwips(400), 6000.f);
     }
