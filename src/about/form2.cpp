@@ -7,7 +7,7 @@
 #include "platform/programexit.h"
 #include "platform/usermessages.h"
 #include "shell/form1.h"
-#include "shell/twips.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "about/aboutcontrols.h"
 #include "about/abouttexts.h"
 #include "about/clipplayer.h"
-#include "shell/controltable.h"
+#include "ui/controltable.h"
 
 #include <QCursor>
 #include <QLabel>

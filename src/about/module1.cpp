@@ -1,6 +1,6 @@
 #include "about/module1.h"
 
-#include "shell/twips.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QVariant>

@@ -1,7 +1,7 @@
 #include "catalogue/form22.h"
 
 #include "catalogue/picturebox.h"
-#include "shell/twips.h"
+#include "ui/twips.h"
 
 Form22::Form22()
     : QWidget(nullptr, Qt::Window)

@@ -1,7 +1,7 @@
 #include "catalogue/picturefit.h"
 
 #include <cmath>
-#include "shell/twips.h"
+#include "ui/twips.h"
 
 #include <cstdint>
 

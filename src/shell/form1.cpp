@@ -11,8 +11,9 @@
 #include "shell/programdir.h"
 #include "shell/programlist.h"
 #include "shell/sitelink.h"
-#include "shell/twips.h"
+#include "ui/twips.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,6 +84,8 @@ Form1::Form1(const Environment &environment, QWidget *parent)
     setUpToolbars();
     grid()->setModel(m_data->records());
     connectHandlers();
+    setUpContextMenus();
+    attachFeatures();
     // The site link: the host name's label answers a click.
     control<QLabel>("Label7")->installEventFilter(new ClickFilter([this] { Label7_Click(); }, this));
 }
@@ -170,6 +174,48 @@ void Form1::connectHandlers()
                 if (!m_refreshing)
                     DBGrid2_RowColChange(previous.row(), previous.column());
             });
+}
+
+void Form1::setUpContextMenus()
+{
+    QTableView *table = grid();
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, [this, table](const QPoint &at) {
+        if (table->actions().isEmpty())
+            return;
+        QMenu menu(table);
+        menu.addActions(table->actions());
+        menu.exec(table->viewport()->mapToGlobal(at));
+    });
+    // The results keep their own editing menu (copy, select all); the result commands follow it.
+    for (const char *name : {"Text6", "Text7"}) {
+        QLineEdit *result = control<QLineEdit>(name);
+        result->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(result, &QWidget::customContextMenuRequested, this, [this, result](const QPoint &at) {
+            QMenu *menu = result->createStandardContextMenu();
+            if (!m_resultCommands.isEmpty()) {
+                menu->addSeparator();
+                menu->addActions(m_resultCommands);
+            }
+            menu->exec(result->mapToGlobal(at));
+            delete menu;
+        });
+    }
+}
+
+void Form1::addWindowCommand(QAction *action)
+{
+    addAction(action);
+}
+
+void Form1::addGridCommand(QAction *action)
+{
+    grid()->addAction(action);
+}
+
+void Form1::addResultCommand(QAction *action)
+{
+    m_resultCommands.append(action);
 }
 
 bool Form1::Form_Load()
@@ -384,6 +430,7 @@ void Form1::Command5_Click()
 
 void Form1::T1_ButtonClick(int index)
 {
+    m_kind.reset();
     hideProductOptions();
     grid()->hide();
     control<QGroupBox>("Frame2")->setTitle(QString());
@@ -440,7 +487,8 @@ void Form1::KindButtonClick(int toolbarNumber, int index)
         ShowPicture();
     }
 
-    if (const std::optional<Catalogue::Kind> kind = Catalogue::find(toolbarNumber, index, answer)) {
+    m_kind = Catalogue::find(toolbarNumber, index, answer);
+    if (const std::optional<Catalogue::Kind> &kind = m_kind) {
         if (kind->inputs == Catalogue::Inputs::Mesh) {
             control<QWidget>("Label3")->setEnabled(false);
             control<QWidget>("Text3")->setEnabled(false);

@@ -15,6 +15,7 @@
 
 class DataSource;
 class KindToolbar;
+class QAction;
 class PictureBox;
 class QGroupBox;
 class QLabel;
@@ -44,6 +45,19 @@ public:
     // The services the other windows reach through the main window (messages, the immediate end).
     const Environment &environment() const { return m_env; }
     Form22 *enlargedPicture() const { return m_form22; }
+    // The kind of the last kind press; nothing before the first one, after a group press and
+    // after a press of a button without a kind.
+    const std::optional<Catalogue::Kind> &currentKind() const { return m_kind; }
+
+    // The commands of the features beyond the calculator reach the user through the window's
+    // keys and context menus, so the designed window keeps its controls. A window command's
+    // shortcut works wherever the focus is in the window; a grid command is an entry of the size
+    // grid's context menu (its shortcut, in a widget context, works while the grid has the
+    // focus); a result command is an entry of the context menus of the two results. One action
+    // may be given to several places.
+    void addWindowCommand(QAction *action);
+    void addGridCommand(QAction *action);
+    void addResultCommand(QAction *action);
 
     // Shared operations of the handlers.
     CalcOutcome::Kind Recalculate();
@@ -73,6 +87,9 @@ private:
     void buildWindow();
     void setUpToolbars();
     void connectHandlers();
+    void setUpContextMenus();
+    // Hangs the commands of the features on the window (form1features.cpp).
+    void attachFeatures();
     void registerInProgramList();
     void LookUpListDir();
     void Form_Unload();
@@ -96,6 +113,8 @@ private:
     QHash<QString, QWidget *> m_controls;
     QPointer<Form2> m_form2;
     QPointer<Form22> m_form22;
+    std::optional<Catalogue::Kind> m_kind;
+    QList<QAction *> m_resultCommands;
     // Moving the grid to the first row after a refresh is the data source's doing, not the
     // user's: it raises no row change.
     bool m_refreshing = false;

@@ -5,7 +5,7 @@
 
 #include "catalogue/kindtoolbar.h"
 #include "catalogue/picturebox.h"
-#include "shell/controltable.h"
+#include "ui/controltable.h"
 #include "shell/maker.h"
 
 #include <QHeaderView>

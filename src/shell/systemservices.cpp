@@ -3,6 +3,7 @@
 #include "platform/registry.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 SystemServices::SystemServices(const QString &executableDir)
     : m_registry(makeSystemRegistry(executableDir))
@@ -12,6 +13,8 @@ SystemServices::SystemServices(const QString &executableDir)
     m_environment.exit = &m_exit;
     m_environment.registry = m_registry.get();
     m_environment.launcher = &m_launcher;
+    m_environment.userDataDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/morvex");
 }
 
 SystemServices::~SystemServices() = default;

@@ -5,8 +5,13 @@
 #include "catalogue/datasource.h"
 #include "catalogue/picturebox.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -218,6 +223,60 @@ private Q_SLOTS:
         QCOMPARE(w.window->dataSource()->RecordSource(), QStringLiteral("Сетка плетеная"));
         QCOMPARE(w.state().MassColumn, int16_t(3));
         QCOMPARE(w.text("Text7"), QStringLiteral("8,4")); // recomputed, 4.2 × 2
+    }
+
+    // The features beyond the calculator read the chosen kind from the window.
+    void currentKindFollowsThePresses()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        QVERIFY(!w.window->currentKind());
+        w.press(2, 10);
+        QVERIFY(w.window->currentKind());
+        QCOMPARE(QString::fromUtf8(w.window->currentKind()->recordSource), QStringLiteral("уголок"));
+        w.env->messages.answers = {UserMessages::Answer::Yes};
+        w.press(2, 13);
+        QCOMPARE(w.window->currentKind()->massColumn, int16_t(-2)); // the answer picks the row
+        w.press(1, 1);
+        QVERIFY(!w.window->currentKind());
+        w.choose(3, 4);
+        QCOMPARE(w.window->currentKind()->toolbar, 3);
+        w.press(3, 3); // a button without a kind
+        QVERIFY(!w.window->currentKind());
+    }
+
+    // A feature's commands appear in the context menus of the grid and of the results; the
+    // results keep their own copy entry.
+    void contextMenusOfferTheFeatureCommands()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10);
+        auto *gridCommand = new QAction(QStringLiteral("grid command"), w.window.get());
+        auto *resultCommand = new QAction(QStringLiteral("result command"), w.window.get());
+        w.window->addGridCommand(gridCommand);
+        w.window->addResultCommand(resultCommand);
+
+        const auto menuTexts = [](QWidget *owner, QPoint at) {
+            QStringList texts;
+            QTimer::singleShot(0, [&texts] {
+                QWidget *popup = QApplication::activePopupWidget();
+                if (!popup)
+                    return;
+                for (QAction *action : popup->actions())
+                    texts.append(action->text());
+                popup->close();
+            });
+            Q_EMIT owner->customContextMenuRequested(at);
+            return texts;
+        };
+        QCOMPARE(menuTexts(w.get("DBGrid2"), QPoint(10, 30)), QStringList{QStringLiteral("grid command")});
+        for (const char *result : {"Text6", "Text7"}) {
+            const QStringList texts = menuTexts(w.get(result), QPoint(5, 5));
+            QVERIFY2(texts.contains(QStringLiteral("result command")), result);
+            QVERIFY2(std::any_of(texts.cbegin(), texts.cend(),
+                                 [](const QString &t) { return t.contains(QStringLiteral("Copy")); }),
+                     result);
+            QVERIFY2(!texts.contains(QStringLiteral("grid command")), result);
+        }
     }
 
     void disablingAnInputKeepsItsText()

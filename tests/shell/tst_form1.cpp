@@ -1,6 +1,6 @@
 #include "about/form2.h"
 #include "shell/form1.h"
-#include "shell/twips.h"
+#include "ui/twips.h"
 #include "testwindow.h"
 
 #include <QGroupBox>

@@ -15,4 +15,5 @@ TestEnvironment::TestEnvironment(const QString &executableDir)
     registry.setValue(Registry::LocalMachine, location.keyPath, location.valueName,
                       listDir.path().toLocal8Bit());
     environment.rootDir = rootDir.path() + QLatin1Char('/');
+    environment.userDataDir = userData.path() + QStringLiteral("/morvex");
 }

@@ -1,6 +1,6 @@
-#include "shell/controltable.h"
+#include "ui/controltable.h"
 
-#include "shell/twips.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QComboBox>

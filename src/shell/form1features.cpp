@@ -1,0 +1,7 @@
+#include "shell/form1.h"
+
+// The features beyond the calculator, each a room of its own under src/, hang their commands on
+// the main window here; the window itself knows none of them.
+void Form1::attachFeatures()
+{
+}
