@@ -1,5 +1,6 @@
 #include "catalogue/datasource.h"
 
+#include "catalogue/partialtables.h"
 #include "catalogue/recordsource.h"
 
 #include <QFileInfo>
@@ -74,6 +75,7 @@ bool DataSource::open(QString *error)
 bool DataSource::Refresh(QString *error)
 {
     m_records.clear();
+    m_partialNote.clear();
     const auto source = RecordSource::parse(m_recordSource);
     if (!source)
         return fail(error, QStringLiteral("record source of an unknown form: %1").arg(m_recordSource));
@@ -112,6 +114,23 @@ bool DataSource::Refresh(QString *error)
     }
     if (query.lastError().isValid())
         return fail(error, query.lastError().text());
+    m_partialNote = readPartialNote(source->table);
     m_records.reset(columns, std::move(rows));
     return true;
+}
+
+QString DataSource::readPartialNote(const QString &table) const
+{
+    // A base written before the list existed simply has no such table: nothing is marked.
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                            .arg(quoteSqliteIdentifier(QString::fromUtf8(PartialTables::TextColumn)),
+                                 quoteSqliteIdentifier(QString::fromUtf8(PartialTables::Table)),
+                                 quoteSqliteIdentifier(QString::fromUtf8(PartialTables::NameColumn)));
+    if (!query.prepare(sql))
+        return QString();
+    query.addBindValue(table);
+    if (!query.exec() || !query.next())
+        return QString();
+    return query.value(0).toString();
 }

@@ -30,16 +30,23 @@ public:
     // record set is emptied, error says why, and false is returned.
     bool Refresh(QString *error = nullptr);
 
+    // What part of its standard the record source's table holds, as the base's list of partial
+    // tables says, read by Refresh; empty for a complete table, after a failed Refresh and with
+    // a base that has no such list.
+    QString PartialNote() const { return m_partialNote; }
+
     RecordSetModel *records() { return &m_records; }
     const RecordSetModel *records() const { return &m_records; }
 
 private:
     bool open(QString *error);
     void close();
+    QString readPartialNote(const QString &table) const;
 
     QString m_driver;
     QString m_connection;
     QString m_databaseName;
     QString m_recordSource;
     RecordSetModel m_records;
+    QString m_partialNote;
 };

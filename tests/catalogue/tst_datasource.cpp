@@ -1,5 +1,6 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/datasource.h"
+#include "catalogue/partialtables.h"
 #include "catalogue/recordsource.h"
 
 #include <QFile>
@@ -276,6 +277,56 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll(), before);
         }
+    }
+
+    // The base's word on a table that holds only part of its standard, for the table of the
+    // record source, whatever its form; nothing with a base that has no such list, and nothing
+    // left over from the last table after a refresh that failed.
+    void partialNoteOfTheRecordSourcesTable_data()
+    {
+        QTest::addColumn<bool>("withList");
+        QTest::addColumn<QString>("recordSource");
+        QTest::addColumn<bool>("refreshed");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("whole table marked") << true << "двутавр" << true << "ГОСТ 8239-89: 3 размера, не все";
+        QTest::newRow("table of an SQL text marked")
+            << true << "select [Диаметр, мм], [Масса 1м, кГ] from [Прокат круглый] order by index" << true
+            << "ГОСТ 2590-2006: 3 диаметра, не все";
+        QTest::newRow("table not marked") << true << "Болты В" << true << "";
+        QTest::newRow("base without the list") << false << "двутавр" << true << "";
+        QTest::newRow("refresh that failed") << true << "нет такой" << false << "";
+    }
+    void partialNoteOfTheRecordSourcesTable()
+    {
+        QFETCH(bool, withList);
+        QFETCH(QString, recordSource);
+        QFETCH(bool, refreshed);
+        QFETCH(QString, note);
+        FixtureBase fixture;
+        if (withList) {
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("list"));
+                db.setDatabaseName(fixture.path);
+                db.open();
+                QSqlQuery q(db);
+                q.exec(QStringLiteral("CREATE TABLE \"%1\" (\"%2\", \"%3\")")
+                           .arg(QString::fromUtf8(PartialTables::Table), QString::fromUtf8(PartialTables::NameColumn),
+                                QString::fromUtf8(PartialTables::TextColumn)));
+                QVERIFY(q.exec(QStringLiteral("INSERT INTO \"%1\" VALUES ('двутавр', 'ГОСТ 8239-89: 3 размера, не все'), "
+                                              "('Прокат круглый', 'ГОСТ 2590-2006: 3 диаметра, не все')")
+                                   .arg(QString::fromUtf8(PartialTables::Table))));
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("list"));
+        }
+        DataSource source;
+        QVERIFY(source.setDatabaseName(fixture.path));
+        // A marked table first, so that a note left over would show.
+        source.setRecordSource(QStringLiteral("двутавр"));
+        QVERIFY(source.Refresh());
+        source.setRecordSource(recordSource);
+        QCOMPARE(source.Refresh(), refreshed);
+        QCOMPARE(source.PartialNote(), note);
     }
 
     // Every record source of the catalogue runs against the built base and yields the columns

@@ -58,6 +58,7 @@ bool readCsvTable(const QString &path, CsvTable &table, QString &error)
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     table = CsvTable();
     const QString tableTag = QStringLiteral("# table:");
+    const QString partialTag = QStringLiteral("# partial:");
     auto fail = [&](int lineNo, const QString &what) {
         error = QStringLiteral("%1:%2: %3").arg(path).arg(lineNo).arg(what);
         return false;
@@ -71,10 +72,17 @@ bool readCsvTable(const QString &path, CsvTable &table, QString &error)
             line.chop(1);
         const bool inNote = table.columns.isEmpty();
         if (inNote && line.startsWith(QLatin1Char('#'))) {
-            if (line.startsWith(tableTag) && table.name.isEmpty())
+            if (line.startsWith(tableTag) && table.name.isEmpty()) {
                 table.name = line.mid(tableTag.size()).trimmed();
-            else
+            } else if (line.startsWith(partialTag)) {
+                if (!table.partial.isEmpty())
+                    return fail(lineNo, QStringLiteral("a second '# partial:' line"));
+                table.partial = line.mid(partialTag.size()).trimmed();
+                if (table.partial.isEmpty())
+                    return fail(lineNo, QStringLiteral("'# partial:' without a text"));
+            } else {
                 table.note.append(line.mid(1).trimmed());
+            }
             continue;
         }
         if (line.isEmpty()) {

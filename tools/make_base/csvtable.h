@@ -9,6 +9,9 @@ struct CsvTable
 {
     QString name;
     QStringList note;
+    // The "# partial: <text>" line of the note: which part of its standard a table holds that
+    // holds only part of it; empty for a table that is complete.
+    QString partial;
     QStringList columns;
     QList<QStringList> rows;
 };

@@ -7,6 +7,8 @@
 
 #include "csvtable.h"
 
+#include "catalogue/partialtables.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
@@ -69,6 +71,19 @@ bool writeTable(QSqlDatabase &db, const CsvTable &table, QString &error)
     return true;
 }
 
+// The list of the tables that hold only part of their standard, always written, empty when
+// every table is complete.
+bool writePartialTables(QSqlDatabase &db, const QList<CsvTable> &tables, QString &error)
+{
+    CsvTable list;
+    list.name = QString::fromUtf8(PartialTables::Table);
+    list.columns = {QString::fromUtf8(PartialTables::NameColumn), QString::fromUtf8(PartialTables::TextColumn)};
+    for (const CsvTable &table : tables)
+        if (!table.partial.isEmpty())
+            list.rows.append({table.name, table.partial});
+    return writeTable(db, list, error);
+}
+
 int fail(const QString &message)
 {
     QTextStream(stderr) << "make_base: " << message << '\n';
@@ -95,7 +110,8 @@ int main(int argc, char *argv[])
         if (!db.open())
             return fail(db.lastError().text());
         db.transaction();
-        QSet<QString> names;
+        QSet<QString> names{QString::fromUtf8(PartialTables::Table)};
+        QList<CsvTable> written;
         for (const QString &path : args.mid(1)) {
             CsvTable table;
             QString error;
@@ -112,7 +128,12 @@ int main(int argc, char *argv[])
                 status = fail(QStringLiteral("%1: %2").arg(path, error));
                 break;
             }
+            table.rows.clear();
+            written.append(std::move(table));
         }
+        QString error;
+        if (status == 0 && !writePartialTables(db, written, error))
+            status = fail(error);
         if (status == 0 && !db.commit())
             status = fail(db.lastError().text());
         db.close();
