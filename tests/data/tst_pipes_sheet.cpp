@@ -64,6 +64,9 @@ private Q_SLOTS:
     void pipeRowOrder();
     void squarePipeMassFromSection();
     void sheetRecordSource();
+    void sheetSizes_data();
+    void sheetSizes();
+    void sheetWidthsNeverNarrowWithThickness();
     void stainlessPipeSizes();
     void ribbedSheetRows();
     void ribbedSheetMass_data();
@@ -104,13 +107,13 @@ void TestPipesSheet::tableShape_data()
     QTest::newRow("welded pipes: D, s, mass of 1 m")
         << weldedPipes << 3 << QList<int>{0, 1, 2} << 804;
     QTest::newRow("seamless pipes: D, s, mass of 1 m")
-        << seamlessPipes << 3 << QList<int>{0, 1, 2} << 1062;
+        << seamlessPipes << 3 << QList<int>{0, 1, 2} << 1622;
     QTest::newRow("square pipes: A, s, mass of 1 m, section area")
         << squarePipes << 4 << QList<int>{0, 1, 2, 3} << 145;
     QTest::newRow("ribbed sheet: thickness, mass of 1 m²")
         << ribbedSheet << 5 << QList<int>{0, 2, 4} << 16;
-    QTest::newRow("smooth sheet: thickness, index")
-        << smoothSheet << 5 << QList<int>{0, 4} << 13;
+    QTest::newRow("smooth sheet: thickness, largest width and length, index")
+        << smoothSheet << 5 << QList<int>{0, 1, 2, 4} << 76;
 }
 
 void TestPipesSheet::tableShape()
@@ -181,7 +184,17 @@ void TestPipesSheet::pipeMassOfSize_data()
     // 0.02466 × 4 × 104 = 10.25856
     QTest::newRow("seamless 108x4.0") << seamlessPipes << "108" << "4.0" << "10.26";
     // printed 438.55; 0.02466 × 36 × 494 = 438.55344
-    QTest::newRow("seamless 530x36, largest size") << seamlessPipes << "530" << "36" << "438.55";
+    QTest::newRow("seamless 530x36, largest of the first extract") << seamlessPipes << "530" << "36" << "438.55";
+    // 0.02466 × 6.5 × 18.5 = 2.965365: a wall in brackets in the standard
+    QTest::newRow("seamless 25x6.5") << seamlessPipes << "25" << "6.5" << "2.97";
+    // 0.02466 × 6.5 × 69.5 = 11.140155 (the workbook's mass 11.24 is a slip)
+    QTest::newRow("seamless 76x6.5") << seamlessPipes << "76" << "6.5" << "11.14";
+    // 0.02466 × 9 × 456 = 101.20464: a diameter in brackets in the standard
+    QTest::newRow("seamless 465x9.0") << seamlessPipes << "465" << "9.0" << "101.20";
+    // 0.02466 × 40 × 440 = 434.016 (the workbook's 436.04 is a slip)
+    QTest::newRow("seamless 480x40") << seamlessPipes << "480" << "40" << "434.02";
+    // 0.02466 × 75 × 475 = 878.5125
+    QTest::newRow("seamless 550x75, largest size") << seamlessPipes << "550" << "75" << "878.51";
     // ГОСТ 8639-82 as printed: 0.283 cm², 0.222 kg
     QTest::newRow("square 10x0.8, smallest size") << squarePipes << "10" << "0.8" << "0.222";
     // 0.743 cm² × 0.785 = 0.583
@@ -216,7 +229,7 @@ void TestPipesSheet::pipeRowOrder_data()
     QTest::addColumn<QString>("firstDiameter");
     QTest::addColumn<QString>("lastDiameter");
     QTest::newRow("welded pipes 10 to 1420 mm") << weldedPipes << "10" << "1420";
-    QTest::newRow("seamless pipes 20 to 530 mm") << seamlessPipes << "20" << "530";
+    QTest::newRow("seamless pipes 20 to 550 mm") << seamlessPipes << "20" << "550";
     QTest::newRow("square pipes 10 to 180 mm") << squarePipes << "10" << "180";
 }
 
@@ -266,7 +279,8 @@ void TestPipesSheet::squarePipeMassFromSection()
 
 // The sheet kind reads "select [Толщина а, мм], [МАХ ширина листа b, мм], [МАХ длина листа, мм],
 // ГОСТ from [лист гладкий] order by index": the named columns exist, `index` is stored as an
-// integer 1, 2, 3 ... and the rows then come by ascending thickness.
+// integer 1, 2, 3 ... and the rows then come by ascending thickness. Every figure is of the 1974
+// edition, and the ГОСТ column says so.
 void TestPipesSheet::sheetRecordSource()
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sheet-check"));
@@ -287,7 +301,7 @@ void TestPipesSheet::sheetRecordSource()
             const QString thickness = query.value(0).toString();
             QVERIFY2(isPlainDecimal(thickness), qPrintable(thickness));
             QVERIFY2(cellNumber(thickness) > previousThickness, qPrintable(thickness));
-            QVERIFY(query.value(3).toString().contains(QStringLiteral("19903")));
+            QCOMPARE(query.value(3).toString(), QStringLiteral("19903-74"));
             previousThickness = cellNumber(thickness);
             ++expectedIndex;
         }
@@ -296,6 +310,63 @@ void TestPipesSheet::sheetRecordSource()
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("sheet-check"));
+}
+
+// Single thicknesses of ГОСТ 19903-74 with the largest width and the largest length that the
+// sheet-size table gives them, as read in the sortament workbook: the first and the last
+// thickness, and the thicknesses where the width or length series changes.
+void TestPipesSheet::sheetSizes_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("thickness");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("length");
+
+    QTest::newRow("0.5 mm, thinnest in the table") << 0 << "0.5" << "710" << "1420";
+    QTest::newRow("0.65 mm, longer sheets than 0.6 mm") << 3 << "0.65" << "710" << "2000";
+    QTest::newRow("1.2 mm") << 9 << "1.2" << "1250" << "3000";
+    QTest::newRow("1.5 mm, 6 m sheets") << 12 << "1.5" << "1500" << "6000";
+    QTest::newRow("3.9 mm") << 23 << "3.9" << "1800" << "6000";
+    QTest::newRow("8.0 mm, 12 m sheets") << 29 << "8.0" << "2500" << "12000";
+    QTest::newRow("10 mm, first whole figure") << 31 << "10" << "2500" << "12000";
+    QTest::newRow("25 mm, next after 22 mm") << 44 << "25" << "2800" << "12000";
+    QTest::newRow("26 mm") << 45 << "26" << "3600" << "12000";
+    QTest::newRow("42 mm, widest and shorter") << 53 << "42" << "3800" << "9000";
+    QTest::newRow("160 mm, thickest") << 75 << "160" << "3800" << "9000";
+}
+
+void TestPipesSheet::sheetSizes()
+{
+    QFETCH(int, position);
+    QFETCH(QString, thickness);
+    QFETCH(QString, width);
+    QFETCH(QString, length);
+
+    const QList<QStringList> rows = BaseTables::rows(smoothSheet);
+    QVERIFY(rows.size() > position);
+    const QStringList &row = rows.at(position);
+    QCOMPARE(row.value(0), thickness);
+    QCOMPARE(row.value(1), width);
+    QCOMPARE(row.value(2), length);
+    QCOMPARE(row.value(4), QString::number(position + 1));
+}
+
+// A thicker sheet is rolled at least as wide as a thinner one (the width series of the standard
+// only grow: 710 mm at 0.5 mm to 3800 mm from 42 mm), every width is at least the standard's
+// 500 mm in whole tens of millimetres, and a sheet is longer than it is wide.
+void TestPipesSheet::sheetWidthsNeverNarrowWithThickness()
+{
+    const QList<QStringList> rows = BaseTables::rows(smoothSheet);
+    QVERIFY(!rows.isEmpty());
+    double previousWidth = 0.0;
+    for (const QStringList &row : rows) {
+        const double width = cellNumber(row.value(1));
+        const double length = cellNumber(row.value(2));
+        QVERIFY2(width >= previousWidth, qPrintable(rowText(row)));
+        QVERIFY2(width >= 500.0 && std::fmod(width, 10.0) == 0.0, qPrintable(rowText(row)));
+        QVERIFY2(length > width, qPrintable(rowText(row)));
+        previousWidth = width;
+    }
 }
 
 // The program works the mass out from D and s (column 0 and 1): both are plain figures and the
