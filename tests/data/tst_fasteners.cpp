@@ -71,6 +71,10 @@ private Q_SLOTS:
     void boltMassAsPrinted();
     void boltM12x60Present();
     void washerMassAgreesWithDimensions();
+    void washerMassWorkedAndRounded();
+    void washerSizes_data();
+    void washerSizes();
+    void washersInThreadOrder();
     void screwRowsNameTheirStandard();
 };
 
@@ -359,6 +363,83 @@ void TestFasteners::washerMassAgreesWithDimensions()
         const double ring = massOf1000(pi / 4.0 * (d2 * d2 - d1 * d1) * s);
         QVERIFY2(std::abs(mass - ring) <= 0.01 * ring,
                  qPrintable(QStringLiteral("d %1: %2 kg, ring %3 kg").arg(row.value(0)).arg(mass).arg(ring)));
+    }
+}
+
+// The masses are worked from the dimensions (the standard's appendix was not available) and
+// written to three decimals below 10 kg, to four significant figures from 10 kg (0.991, 10.98,
+// 175.2): each is the ring mass rounded to its last written digit, so a figure worked from a
+// wrong d1, d2 or s, or rounded the wrong way, fails.
+void TestFasteners::washerMassWorkedAndRounded()
+{
+    const QList<QStringList> rows = BaseTables::rows(washerTable);
+    QVERIFY(!rows.isEmpty());
+    for (const QStringList &row : rows) {
+        const double d1 = cellNumber(row.value(1)), d2 = cellNumber(row.value(2));
+        const double s = cellNumber(row.value(4));
+        const QString mass = row.value(3);
+        const double ring = massOf1000(pi / 4.0 * (d2 * d2 - d1 * d1) * s);
+        QVERIFY2(std::abs(cellNumber(mass) - ring) <= halfUnitOfLastDigit(mass) + 1e-9,
+                 qPrintable(QStringLiteral("d %1: %2 kg, ring %3 kg").arg(row.value(0), mass).arg(ring, 0, 'f', 5)));
+        const int wholeDigits = int(mass.indexOf(QLatin1Char('.')));
+        QVERIFY2(ring < 10.0 ? BaseTables::decimals(mass) == 3 : wholeDigits + BaseTables::decimals(mass) == 4,
+                 qPrintable(mass));
+    }
+}
+
+// Single washers of execution 1 with their dimensions as the sources give them and the mass
+// worked by hand: d 6: π/4 (12² - 6.6²) 1.6 mm³ × 7.85e-6 kg/mm³ × 1000 = 0.9908 kg;
+// d 16: π/4 (30² - 17.5²) 3 → 10.982 kg; d 48: π/4 (92² - 52²) 8 → 284.10 kg.
+void TestFasteners::washerSizes_data()
+{
+    QTest::addColumn<QString>("thread");
+    QTest::addColumn<QString>("bore");
+    QTest::addColumn<QString>("outer");
+    QTest::addColumn<QString>("thickness");
+    QTest::addColumn<QString>("mass");
+
+    QTest::newRow("d 6, smallest") << "6" << "6.6" << "12" << "1.6" << "0.991";
+    QTest::newRow("d 12") << "12" << "13.5" << "24" << "2.5" << "6.069";
+    QTest::newRow("d 16") << "16" << "17.5" << "30" << "3" << "10.98";
+    QTest::newRow("d 22, thinner than d 24") << "22" << "24" << "39" << "3" << "17.48";
+    QTest::newRow("d 42") << "42" << "45" << "78" << "7" << "175.2";
+    QTest::newRow("d 48, largest") << "48" << "52" << "92" << "8" << "284.1";
+}
+
+void TestFasteners::washerSizes()
+{
+    QFETCH(QString, thread);
+    QFETCH(QString, bore);
+    QFETCH(QString, outer);
+    QFETCH(QString, thickness);
+    QFETCH(QString, mass);
+
+    const QList<QStringList> rows = BaseTables::rows(washerTable);
+    const auto row = std::find_if(rows.cbegin(), rows.cend(),
+                                  [&](const QStringList &r) { return r.value(0) == thread; });
+    QVERIFY(row != rows.cend());
+    QCOMPARE(row->value(1), bore);
+    QCOMPARE(row->value(2), outer);
+    QCOMPARE(row->value(4), thickness);
+    QCOMPARE(row->value(3), mass);
+}
+
+// The washers come by thread diameter, each bore wider than its thread and narrower than the
+// outer diameter, and the mass grows with the size.
+void TestFasteners::washersInThreadOrder()
+{
+    const QList<QStringList> rows = BaseTables::rows(washerTable);
+    QVERIFY(!rows.isEmpty());
+    double previousThread = 0.0;
+    double previousMass = 0.0;
+    for (const QStringList &row : rows) {
+        const double d = cellNumber(row.value(0)), d1 = cellNumber(row.value(1));
+        const double d2 = cellNumber(row.value(2)), mass = cellNumber(row.value(3));
+        QVERIFY2(isPlainInteger(row.value(0)) && d > previousThread, qPrintable(row.join(QLatin1Char(' '))));
+        QVERIFY2(d < d1 && d1 < d2, qPrintable(row.join(QLatin1Char(' '))));
+        QVERIFY2(mass > previousMass, qPrintable(row.join(QLatin1Char(' '))));
+        previousThread = d;
+        previousMass = mass;
     }
 }
 
