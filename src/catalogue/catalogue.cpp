@@ -62,7 +62,9 @@ const QList<Kind> &kinds()
     // toolbar, button, pipe answer, column width, CalcMode, MassColumn, UnitMassDivisor,
     // UnitMass; title; picture, record source; inputs, cell-shape options.
     static const QList<Kind> table{
-    {2, 1, PA::Any, 1500, 0, -1, 1, 113.88f,
+    // Each sheet pile has its own mass of 1 m, in column 5 of its row; one fixed figure (the
+    // 113.88 kg of Л5-УМ) would give every other pile a wrong mass.
+    {2, 1, PA::Any, 1500, 0, 5, 1, std::nullopt,
      "Шпунт Ларсена",
      "spunt.jpg", "шпунт"},
     {2, 2, PA::Any, 1200, 0, 5, 1, std::nullopt,

@@ -64,9 +64,9 @@ private Q_SLOTS:
         // 31.7 kg per 1000 nuts: 0.0317 kg each, 31.7 kg for 1000.
         QTest::newRow("nuts per 1000") << 4 << 1 << false << QStringList{"", "", "1000", ""}
                                        << "Option3" << "0,032" << "31,7";
-        // 113.88 kg/m fixed for the sheet piles: 12 m, 2 piles.
-        QTest::newRow("sheet piles fixed mass") << 2 << 1 << false << QStringList{"", "12000", "2", ""}
-                                                << "Option2" << "1366,56" << "2733,12";
+        // Sheet piles, the first row's mass of 1 m (Л4, 74.0 kg/m): 12 m, 2 piles.
+        QTest::newRow("sheet piles, mass of the row") << 2 << 1 << false << QStringList{"", "12000", "2", ""}
+                                                      << "Option2" << "888,0" << "1776,0";
         // (57 − 3.5) × 3.5 × 3.1415 × 7.85 / 1000 = 4.6177 kg/m, 1 m.
         QTest::newRow("stainless pipe") << 2 << 13 << true << QStringList{"", "1000", "1", ""}
                                         << "Option3" << "4,618" << "4,618";
@@ -108,6 +108,28 @@ private Q_SLOTS:
         QCOMPARE(w.text("Text6"), onePiece);
         QCOMPARE(w.text("Text7"), total);
         QVERIFY(!w.env->exit.code);
+    }
+
+    // Each sheet pile computes with its own mass of 1 m, read from the selected row: 1 m, 1 pile.
+    void sheetPileMassFollowsTheRow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("onePiece");
+        QTest::newRow("Л4, 74.0 kg/m") << 0 << "74,0";
+        QTest::newRow("Л5-УМ, 113.88 kg/m") << 1 << "113,88";
+    }
+    void sheetPileMassFollowsTheRow()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, onePiece);
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 1);
+        w.click("Option2");
+        w.type("Text3", QStringLiteral("1000"));
+        w.type("Text5", QStringLiteral("1"));
+        w.selectRow(row);
+        QCOMPARE(w.text("Text6"), onePiece);
+        QCOMPARE(w.text("Text7"), onePiece);
     }
 
     void weldedMeshWireDiameters_data()

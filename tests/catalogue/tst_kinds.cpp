@@ -126,7 +126,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("options");
         QTest::addColumn<QList<int>>("calc"); // CalcMode, MassColumn, UnitMassDivisor
         QTest::newRow("sheet piles") << 2 << 1 << false << "Шпунт Ларсена" << "spunt.jpg" << "шпунт"
-                                     << 1500 << "NYYNNYYN" << "" << QList<int>{0, -1, 1};
+                                     << 1500 << "NYYNNYYN" << "" << QList<int>{0, 5, 1};
         QTest::newRow("round bars") << 2 << 3 << false
                                     << "Прокат стальной горячекатаный круглый по ГОСТ 2590-2006"
                                     << "krug.jpg"
