@@ -22,7 +22,9 @@ const char *const ToolTipsT2[] = {
     "Z-профиль",
     "Труба электросварная",
     "Труба квадратная",
-    "Труба прямошовная",
+    // The fifteenth button opens the seamless pipes of ГОСТ 8732-78 (the straight-seam pipes
+    // are behind the thirteenth), and its tooltip says so.
+    "Труба бесшовная",
 };
 const char *const ToolTipsT3[] = {
     "Проволока общего назначения",

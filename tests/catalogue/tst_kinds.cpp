@@ -92,7 +92,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("toolTip");
         QTest::newRow("groups") << 1 << 4 << 2 << "Арматура и сетка";
-        QTest::newRow("rolled products") << 2 << 15 << 15 << "Труба прямошовная";
+        QTest::newRow("rolled products, the seamless pipes") << 2 << 15 << 15 << "Труба бесшовная";
         QTest::newRow("reinforcement") << 3 << 6 << 3 << "Арматура А-I";
         QTest::newRow("fasteners") << 4 << 8 << 8 << "Болт шестигранный (класс точности В)";
         QTest::newRow("sheet") << 5 << 2 << 1 << "Рифленка";
