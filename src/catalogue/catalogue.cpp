@@ -120,6 +120,11 @@ const QList<Kind> &kinds()
     {3, 2, PA::Any, 2600, 0, 2, 1, std::nullopt,
      "Арматура по ГОСТ 5781-82",
      "arm.jpg", "арматура"},
+    // Class A-I (A240) bars have the nominal masses of every bar of ГОСТ 5781-82, so the kind
+    // reads the same table; which diameters the class is rolled in is not in the base.
+    {3, 3, PA::Any, 2600, 0, 2, 1, std::nullopt,
+     "Арматура класса А-I (А240) ГОСТ 5781-82",
+     "arma1.jpg", "арматура"},
     {3, 4, PA::Any, 2000, 2, 3, 1, std::nullopt,
      "Сетки стальные плетеные и тканые",
      "s1.jpg", "Сетка плетеная", Inputs::Mesh, true},

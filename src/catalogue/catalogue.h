@@ -49,7 +49,7 @@ inline constexpr int PipeToolbar = 2;
 inline constexpr int PipeButton = 13;
 
 const QList<Kind> &kinds();
-// The kind behind a button; nothing for a button without a kind.
+// The kind behind a button; nothing for a button that is not on the toolbars.
 std::optional<Kind> find(int toolbar, int button, PipeAnswer answer = PipeAnswer::Any);
 // Tooltips of a toolbar's buttons in button order; toolbar 1 is the group toolbar.
 QStringList toolTips(int toolbar);

@@ -45,8 +45,7 @@ public:
     // The services the other windows reach through the main window (messages, the immediate end).
     const Environment &environment() const { return m_env; }
     Form22 *enlargedPicture() const { return m_form22; }
-    // The kind of the last kind press; nothing before the first one, after a group press and
-    // after a press of a button without a kind.
+    // The kind of the last kind press; nothing before the first one and after a group press.
     const std::optional<Catalogue::Kind> &currentKind() const { return m_kind; }
 
     // The commands of the features beyond the calculator reach the user through the window's

@@ -143,6 +143,9 @@ private Q_SLOTS:
         QTest::newRow("general wire") << 3 << 1 << false << "Проволока общего назначения по ГОСТ 3282-74"
                                       << "morvex.jpg" << "Провол" << 3000 << "NYYNNYYN" << ""
                                       << QList<int>{0, -3, 1};
+        QTest::newRow("rebar class A-I") << 3 << 3 << false << "Арматура класса А-I (А240) ГОСТ 5781-82"
+                                         << "arma1.jpg" << "арматура" << 2600 << "NYYNNYYN" << ""
+                                         << QList<int>{0, 2, 1};
         QTest::newRow("woven mesh") << 3 << 4 << false << "Сетки стальные плетеные и тканые" << "s1.jpg"
                                     << "Сетка плетеная" << 2000 << "NNNYNNNY" << "O6 O7"
                                     << QList<int>{2, 3, 1};
@@ -209,20 +212,24 @@ private Q_SLOTS:
         QCOMPARE(w.window->dataSource()->RecordSource(), QStringLiteral("трубы из нерж"));
     }
 
-    void rebarAIHasNoKind()
+    // "Арматура А-I" is a kind of its own: after another reinforcement kind it replaces that
+    // kind's title, drawing, table and state, and computes with the bar's mass of 1 m.
+    void rebarAIReplacesThePreviousKind()
     {
         CalculatorWindow w(FixtureTables::all());
-        w.choose(3, 4); // woven mesh first: mesh inputs and cell shapes
-        w.type("Text4", QStringLiteral("2"));
+        w.choose(3, 4); // woven mesh first: mesh inputs, cell shapes, its own table
+        w.type("Text3", QStringLiteral("6000"));
+        w.type("Text5", QStringLiteral("1"));
         w.press(3, 3);
+        QVERIFY(w.get<KindToolbar>("T3")->isPressed(3));
         QCOMPARE(inputStates(w), QStringLiteral("NYYNNYYN"));
         QCOMPARE(shownOptions(w), QString());
-        QVERIFY(!w.get("DBGrid2")->isHidden());
-        QCOMPARE(w.get<QGroupBox>("Frame2")->title(), QStringLiteral("Сетки стальные плетеные и тканые"));
-        QCOMPARE(w.state().PictureFile, QStringLiteral("s1.jpg"));
-        QCOMPARE(w.window->dataSource()->RecordSource(), QStringLiteral("Сетка плетеная"));
-        QCOMPARE(w.state().MassColumn, int16_t(3));
-        QCOMPARE(w.text("Text7"), QStringLiteral("8,4")); // recomputed, 4.2 × 2
+        QCOMPARE(w.get<QGroupBox>("Frame2")->title(), QStringLiteral("Арматура класса А-I (А240) ГОСТ 5781-82"));
+        QCOMPARE(w.state().PictureFile, QStringLiteral("arma1.jpg"));
+        QCOMPARE(w.window->dataSource()->RecordSource(), QStringLiteral("арматура"));
+        QCOMPARE(w.state().MassColumn, int16_t(2));
+        QCOMPARE(w.state().CalcMode, int16_t(0));
+        QCOMPARE(w.text("Text6"), QStringLiteral("3,7")); // 0.617 kg/m × 6 m
     }
 
     // The features beyond the calculator read the chosen kind from the window.
@@ -240,8 +247,10 @@ private Q_SLOTS:
         QVERIFY(!w.window->currentKind());
         w.choose(3, 4);
         QCOMPARE(w.window->currentKind()->toolbar, 3);
-        w.press(3, 3); // a button without a kind
-        QVERIFY(!w.window->currentKind());
+        w.press(3, 3); // "Арматура А-I"
+        QVERIFY(w.window->currentKind());
+        QCOMPARE(w.window->currentKind()->button, 3);
+        QCOMPARE(QString::fromUtf8(w.window->currentKind()->recordSource), QStringLiteral("арматура"));
     }
 
     // A feature's commands appear in the context menus of the grid and of the results; the

@@ -89,7 +89,7 @@ const QStringList &ProgramFixture::pictureNames()
         QStringLiteral("rels2.jpg"), QStringLiteral("shgn1.jpg"), QStringLiteral("sh1.jpg"),
         QStringLiteral("sh2.jpg"), QStringLiteral("ugol1.jpg"), QStringLiteral("ugolgn1.jpg"),
         QStringLiteral("ugol2.jpg"), QStringLiteral("ugolgn2.jpg"), QStringLiteral("z.jpg"),
-        QStringLiteral("truba.jpg"), QStringLiteral("arm.jpg"), QStringLiteral("s1.jpg"),
+        QStringLiteral("truba.jpg"), QStringLiteral("arm.jpg"), QStringLiteral("arma1.jpg"), QStringLiteral("s1.jpg"),
         QStringLiteral("s2.jpg"), QStringLiteral("ss1.jpg"), QStringLiteral("ss2.jpg"),
         QStringLiteral("prov1.jpg"), QStringLiteral("gay.jpg"), QStringLiteral("shay.jpg"),
         QStringLiteral("vint1.jpg"), QStringLiteral("vint2.jpg"), QStringLiteral("bolt.jpg"),
