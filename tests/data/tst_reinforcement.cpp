@@ -80,6 +80,8 @@ private Q_SLOTS:
     void weldedMeshFixedRows();
     void weldedMeshSpacings_data();
     void weldedMeshSpacings();
+    void weldedMeshWidths_data();
+    void weldedMeshWidths();
 };
 
 // Every table exists, reaches the last column the program reads from it and has at least the
@@ -434,6 +436,29 @@ void TestReinforcement::weldedMeshSpacings()
 
     QVERIFY2(isPlainInteger(longitudinal), qPrintable(longitudinal));
     QVERIFY2(isPlainInteger(transverse), qPrintable(transverse));
+}
+
+// The roll meshes of ГОСТ 8478-81 are 2350 mm wide; a light mesh of type 4 (ГОСТ 23279-85) is
+// made to a width chosen from 650 to 3800 mm, and its row says so as that range.
+void TestReinforcement::weldedMeshWidths_data()
+{
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("expected");
+
+    const QList<QStringList> rows = BaseTables::rows(weldedMeshTable);
+    for (int i = 0; i < rows.size(); ++i) {
+        QTest::newRow(qPrintable(QStringLiteral("row %1: %2").arg(i).arg(rows.at(i).value(0))))
+            << rows.at(i).value(5)
+            << (i < firstSpacedWeldedRow ? QStringLiteral("2350") : QStringLiteral("650-3800"));
+    }
+}
+
+void TestReinforcement::weldedMeshWidths()
+{
+    QFETCH(QString, width);
+    QFETCH(QString, expected);
+
+    QCOMPARE(width, expected);
 }
 
 QTEST_GUILESS_MAIN(TestReinforcement)
