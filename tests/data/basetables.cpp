@@ -33,6 +33,17 @@ QString quoted(const QString &name)
 
 namespace BaseTables {
 
+QStringList tableNames()
+{
+    QStringList names;
+    QSqlQuery query(base());
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")))
+        return names;
+    while (query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
 QStringList columns(const QString &table)
 {
     QStringList names;

@@ -12,6 +12,9 @@ constexpr double pi = 3.14159265358979323846;
 constexpr double steelDensity = 7850.0;
 constexpr double kgPerMetrePerCm2 = 0.785;
 
+// The names of the base's tables, in name order.
+QStringList tableNames();
+
 // Column names of a table, in table order; empty when the table is missing.
 QStringList columns(const QString &table);
 
