@@ -1,5 +1,7 @@
 #include "catalogue/recordsetmodel.h"
 
+#include "catalogue/celldisplay.h"
+
 RecordSetModel::RecordSetModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -39,11 +41,15 @@ QVariant RecordSetModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
         return QVariant();
-    return cell(index.row(), index.column());
+    // Shown with the regional decimal separator; cell() keeps the stored text for the rules.
+    return DisplayedCell(cell(index.row(), index.column()));
 }
 
 QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // The whole column name as the header's tooltip: the narrow columns cut it.
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
+        return m_columns.value(section);
     if (role != Qt::DisplayRole)
         return QVariant();
     if (orientation == Qt::Horizontal)

@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // The rows of a record source, every cell as the text stored in the base. Holding all rows
-// at once keeps the row positions complete and lets the grid show each figure unchanged.
+// at once keeps the row positions complete. The grid shows each figure as stored but for the
+// regional decimal separator; cell() gives the stored text.
 class RecordSetModel : public QAbstractTableModel
 {
     Q_OBJECT
