@@ -86,6 +86,11 @@ CalcOutcome ribbedSheet(const CalcState &s, const CalcInputs &in)
 
 } // namespace
 
+double WidenUnitMass(float unitMass)
+{
+    return widen(unitMass);
+}
+
 std::optional<float> WeldedMeshUnitMass(double a, double b, double k)
 {
     return toSingle((950 / a + 950 / b + 2) * k);

@@ -53,6 +53,11 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
 // error (a spacing of 0).
 std::optional<float> WeldedMeshUnitMass(double a, double b, double k);
 
+// The single-precision unit mass as the rules compute with it: widened through the decimal
+// digits it holds (0.1475f is 0.1475, not 0.14749999). Whatever works back from a mass to an
+// input uses the same figure, so it agrees with the rules to the last digit.
+double WidenUnitMass(float unitMass);
+
 // The wire factors of the welded-mesh options "3мм", "4мм", "5мм".
 namespace WireFactor {
 inline constexpr double Mm3 = 0.052;

@@ -1,0 +1,225 @@
+#include "reverse/reversedialog.h"
+
+#include "calc/formatmass.h"
+#include "shell/form1.h"
+#include "ui/controltable.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using ReverseRules::Rule;
+using ReverseRules::Status;
+
+namespace {
+
+using K = ControlSpec::Kind;
+using Look = ControlSpec::Look;
+
+const Look FrameLook{.bold = true};
+const Look ResultLook{.bold = true};
+const Look MessageLook{.text = QColor(160, 0, 0)};
+
+bool countsWhole(Rule rule)
+{
+    return rule == Rule::Pieces || rule == Rule::SmoothSheets || rule == Rule::RibbedSheets;
+}
+
+bool isSheets(Rule rule)
+{
+    return rule == Rule::SmoothSheets || rule == Rule::RibbedSheets;
+}
+
+} // namespace
+
+ReverseDialog::ReverseDialog(Form1 &window)
+    : QDialog(&window)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("ReverseDialog"));
+    setWindowTitle(QStringLiteral("Пересчёт из массы"));
+    setFixedSize(Twips::toPixels(5160), Twips::toPixels(3120));
+    buildControls();
+    fillFromWindow();
+    for (const char *name : {"MassText", "PiecesText", "WidthText", "SheetLengthText"})
+        connect(control<QLineEdit>(name), &QLineEdit::textChanged, this, &ReverseDialog::recompute);
+    connect(control<QRadioButton>("TonneOption"), &QRadioButton::toggled, this, &ReverseDialog::recompute);
+    connect(control<QRadioButton>("WholeOption"), &QRadioButton::toggled, this, &ReverseDialog::recompute);
+    connect(control<QPushButton>("ApplyButton"), &QPushButton::clicked, this, &ReverseDialog::Apply_Click);
+    connect(control<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QDialog::reject);
+    recompute();
+}
+
+template<typename T> T *ReverseDialog::control(const char *name) const
+{
+    return qobject_cast<T *>(m_controls.value(QString::fromLatin1(name)));
+}
+
+void ReverseDialog::buildControls()
+{
+    m_controls = ::buildControls(this, {
+        {"RuleLabel", K::Label, nullptr, "", 120, 120, 4920, 255},
+        {"MassLabel", K::Label, nullptr, "Масса", 120, 525, 1095, 255},
+        {"MassText", K::TextBox, nullptr, "", 1320, 480, 1500, 285},
+        {"MassUnitFrame", K::Frame, nullptr, "Ед. измерения", 3000, 360, 2040, 510, FrameLook},
+        {"KgOption", K::Option, "MassUnitFrame", "кг", 180, 225, 600, 225},
+        {"TonneOption", K::Option, "MassUnitFrame", "т", 1020, 225, 600, 225},
+        // By length the count of pieces; sheets their width and length, in the same place.
+        {"PiecesLabel", K::Label, nullptr, "Кол-во, шт.", 120, 1005, 1095, 255},
+        {"PiecesText", K::TextBox, nullptr, "", 1320, 960, 1500, 285},
+        {"WidthLabel", K::Label, nullptr, "Ширина", 120, 1005, 1095, 255},
+        {"WidthText", K::TextBox, nullptr, "", 1320, 960, 1500, 285},
+        {"SheetLengthLabel", K::Label, nullptr, "Длина", 120, 1365, 1095, 255},
+        {"SheetLengthText", K::TextBox, nullptr, "", 1320, 1320, 1500, 285},
+        {"CountFrame", K::Frame, nullptr, "Записать", 3000, 900, 2040, 735, FrameLook},
+        {"ExactOption", K::Option, "CountFrame", "точное число", 180, 225, 1800, 225, {.checked = true}},
+        {"WholeOption", K::Option, "CountFrame", "округлённое вверх", 180, 465, 1800, 225},
+        {"ResultLabel", K::Label, nullptr, "", 120, 1740, 4920, 480, ResultLook},
+        {"MessageLabel", K::Label, nullptr, "", 120, 2220, 4920, 390, MessageLook},
+        {"ApplyButton", K::Button, nullptr, "Применить", 2400, 2640, 1275, 345},
+        {"CloseButton", K::Button, nullptr, "Закрыть", 3765, 2640, 1275, 345},
+    });
+    for (const char *name : {"ResultLabel", "MessageLabel"})
+        control<QLabel>(name)->setWordWrap(true);
+    // Enter in any field applies.
+    control<QPushButton>("ApplyButton")->setDefault(true);
+    control<QPushButton>("CloseButton")->setAutoDefault(false);
+}
+
+QLineEdit *ReverseDialog::mainInput(const char *name) const
+{
+    return m_window.findChild<QLineEdit *>(QString::fromLatin1(name));
+}
+
+QString ReverseDialog::lengthUnit() const
+{
+    return m_window.state().LengthDivisor == 1 ? QStringLiteral("м") : QStringLiteral("мм");
+}
+
+// The main window's mass unit, count of pieces and sheet size to start from.
+void ReverseDialog::fillFromWindow()
+{
+    const bool tonnes = m_window.state().MassDivisor == 1000;
+    control<QRadioButton>(tonnes ? "TonneOption" : "KgOption")->setChecked(true);
+    const QString pieces = mainInput("Text5")->text();
+    control<QLineEdit>("PiecesText")->setText(pieces.trimmed().isEmpty() ? QStringLiteral("1") : pieces);
+    control<QLineEdit>("WidthText")->setText(mainInput("Text2")->text());
+    control<QLineEdit>("SheetLengthText")->setText(mainInput("Text3")->text());
+    control<QLabel>("WidthLabel")->setText(QStringLiteral("Ширина, %1").arg(lengthUnit()));
+    control<QLabel>("SheetLengthLabel")->setText(QStringLiteral("Длина, %1").arg(lengthUnit()));
+
+    const std::optional<CalcState> state =
+        m_window.currentKind() ? std::optional<CalcState>(m_window.state()) : std::nullopt;
+    const Rule rule = state ? ReverseRules::RuleOf(*state) : Rule::None;
+    for (const char *name : {"PiecesLabel", "PiecesText"})
+        control<QWidget>(name)->setVisible(rule == Rule::Length);
+    for (const char *name : {"WidthLabel", "WidthText", "SheetLengthLabel", "SheetLengthText"})
+        control<QWidget>(name)->setVisible(isSheets(rule));
+    control<QWidget>("CountFrame")->setVisible(countsWhole(rule));
+}
+
+void ReverseDialog::recompute()
+{
+    const std::optional<CalcState> state =
+        m_window.currentKind() ? std::optional<CalcState>(m_window.state()) : std::nullopt;
+    const ReverseRules::Inputs inputs{control<QLineEdit>("MassText")->text(),
+                                      control<QRadioButton>("TonneOption")->isChecked(),
+                                      control<QLineEdit>("PiecesText")->text(),
+                                      control<QLineEdit>("WidthText")->text(),
+                                      control<QLineEdit>("SheetLengthText")->text()};
+    m_outcome = ReverseRules::FromMass(state, [this](int column) { return m_window.ReadCell(column); },
+                                       inputs);
+    showOutcome();
+}
+
+void ReverseDialog::showOutcome()
+{
+    const ReverseRules::Outcome &o = m_outcome;
+    const QString unitMass = ReverseRules::InputText(o.unitMass);
+    QString rule;
+    switch (o.rule) {
+    case Rule::Length: rule = QStringLiteral("Масса 1 м: %1 кг").arg(unitMass); break;
+    case Rule::Pieces: rule = QStringLiteral("Масса 1 шт.: %1 кг").arg(unitMass); break;
+    case Rule::Area: rule = QStringLiteral("Масса 1 м2: %1 кг").arg(unitMass); break;
+    case Rule::SmoothSheets:
+    case Rule::RibbedSheets: rule = QStringLiteral("Масса 1 м2 листа: %1 кг").arg(unitMass); break;
+    case Rule::None: break;
+    }
+    const bool unitKnown = o.status != Status::NoKind && o.status != Status::NoRow
+                           && o.status != Status::NoRule && o.status != Status::UnitMassError;
+    control<QLabel>("RuleLabel")->setText(unitKnown ? rule : QString());
+    control<QLabel>("MessageLabel")->setText(ReverseRules::Message(o.status));
+    control<QPushButton>("ApplyButton")->setEnabled(o.status == Status::Ok);
+    if (o.status != Status::Ok) {
+        control<QLabel>("ResultLabel")->clear();
+        return;
+    }
+
+    const QString value = ReverseRules::InputText(o.value);
+    const bool tonnes = control<QRadioButton>("TonneOption")->isChecked();
+    const QString wholeMass =
+        FormatMass(o.wholeMassKg / (tonnes ? 1000 : 1), m_window.state().PrecisionFormat)
+        + (tonnes ? QStringLiteral(" т") : QStringLiteral(" кг"));
+    const QString rounded = QStringLiteral("\nОкруглённое вверх: %1 шт., масса %2")
+                                .arg(ReverseRules::InputText(o.whole), wholeMass);
+    QString result;
+    switch (o.rule) {
+    case Rule::Length: result = QStringLiteral("Длина 1 шт.: %1 %2").arg(value, lengthUnit()); break;
+    case Rule::Pieces: result = QStringLiteral("Количество: %1 шт.").arg(value) + rounded; break;
+    case Rule::Area: result = QStringLiteral("Площадь: %1 м2").arg(value); break;
+    case Rule::SmoothSheets:
+    case Rule::RibbedSheets: result = QStringLiteral("Листов: %1 шт.").arg(value) + rounded; break;
+    case Rule::None: break;
+    }
+    control<QLabel>("ResultLabel")->setText(result);
+}
+
+void ReverseDialog::Apply_Click()
+{
+    recompute();
+    const ReverseRules::Outcome &o = m_outcome;
+    if (o.status != Status::Ok)
+        return;
+    const bool whole = control<QRadioButton>("WholeOption")->isChecked();
+    const QString count = ReverseRules::InputText(whole ? o.whole : o.value);
+    // Each input written recomputes the main window by its own rules.
+    switch (o.rule) {
+    case Rule::Length:
+        mainInput("Text5")->setText(ReverseRules::InputText(o.pieces));
+        mainInput("Text3")->setText(ReverseRules::InputText(o.value));
+        break;
+    case Rule::Pieces: mainInput("Text5")->setText(count); break;
+    case Rule::Area: mainInput("Text4")->setText(ReverseRules::InputText(o.value)); break;
+    case Rule::SmoothSheets:
+    case Rule::RibbedSheets:
+        mainInput("Text2")->setText(control<QLineEdit>("WidthText")->text());
+        mainInput("Text3")->setText(control<QLineEdit>("SheetLengthText")->text());
+        mainInput("Text5")->setText(count);
+        break;
+    case Rule::None: return;
+    }
+    accept();
+}
+
+ReverseDialog *ReverseDialog::openOver(Form1 &window)
+{
+    auto *dialog = new ReverseDialog(window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to the main window, without a nested event loop.
+    dialog->open();
+    dialog->control<QLineEdit>("MassText")->setFocus();
+    return dialog;
+}
+
+void ReverseDialog::attachTo(Form1 &window)
+{
+    auto *action = new QAction(QStringLiteral("Пересчёт из массы…"), &window);
+    action->setObjectName(QStringLiteral("ReverseFromMass"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(action, &QAction::triggered, &window, [&window] { openOver(window); });
+    window.addWindowCommand(action);
+    window.addResultCommand(action);
+}

@@ -1,0 +1,205 @@
+#include "reverse/reverserules.h"
+
+#include "calc/readnumber.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ReverseRules {
+
+namespace {
+
+constexpr double SteelDensity = 7850; // kg/m³, as the sheet rule takes it
+
+bool positive(double value)
+{
+    return std::isfinite(value) && value > 0;
+}
+
+Value answer(double value)
+{
+    return std::isfinite(value) ? Value{Status::Ok, value} : Value{Status::TooLarge, 0};
+}
+
+// A typed count of pieces: empty is one piece.
+double piecesOf(const QString &text)
+{
+    return text.trimmed().isEmpty() ? 1 : ReadInputNumber(text);
+}
+
+} // namespace
+
+Rule RuleOf(const CalcState &state)
+{
+    switch (state.MassColumn) {
+    case -1:
+    case -2:
+    case -3: return Rule::Length;
+    case -4: return Rule::Area;
+    default: break;
+    }
+    if (state.MassColumn < 0)
+        return Rule::None;
+    switch (state.CalcMode) {
+    case 0: return Rule::Length;
+    case 1: return Rule::Pieces;
+    case 2: return Rule::Area;
+    case 3: return Rule::SmoothSheets;
+    case 4: return Rule::RibbedSheets;
+    default: return Rule::None;
+    }
+}
+
+// mass = kg/m × L / LengthDivisor × N, so L = mass / (kg/m × N) × LengthDivisor.
+Value LengthForMass(double massKg, double kgPerMetre, double pieces, int lengthDivisor)
+{
+    if (!positive(kgPerMetre))
+        return {Status::NoUnitMass, 0};
+    if (!positive(massKg))
+        return {Status::NoMass, 0};
+    if (!positive(pieces))
+        return {Status::NoPieces, 0};
+    return answer(massKg / (kgPerMetre * pieces) * lengthDivisor);
+}
+
+// mass = unit mass × N (or × A).
+Value CountForMass(double massKg, double unitMass)
+{
+    if (!positive(unitMass))
+        return {Status::NoUnitMass, 0};
+    if (!positive(massKg))
+        return {Status::NoMass, 0};
+    return answer(massKg / unitMass);
+}
+
+// mass = kg/m² × L / LengthDivisor × W / LengthDivisor × N.
+Value SheetsForMass(double massKg, double kgPerSquareMetre, double width, double length,
+                    int lengthDivisor)
+{
+    if (!positive(kgPerSquareMetre))
+        return {Status::NoUnitMass, 0};
+    if (!positive(massKg))
+        return {Status::NoMass, 0};
+    const double sheetKg = kgPerSquareMetre * length / lengthDivisor * width / lengthDivisor;
+    if (!positive(width) || !positive(length) || !positive(sheetKg))
+        return {Status::NoSheetSize, 0};
+    return answer(massKg / sheetKg);
+}
+
+double SmoothSheetKgPerSquareMetre(double thicknessMm)
+{
+    return thicknessMm / 1000 * SteelDensity;
+}
+
+double RoundUpToWhole(double exact)
+{
+    const double nearest = std::round(exact);
+    if (std::fabs(exact - nearest) <= 1e-9 * std::max(1.0, std::fabs(exact)))
+        return nearest;
+    return std::ceil(exact);
+}
+
+Outcome FromMass(const std::optional<CalcState> &state, const CellReader &cell, const Inputs &inputs)
+{
+    Outcome outcome;
+    if (!state) {
+        outcome.status = Status::NoKind;
+        return outcome;
+    }
+    outcome.rule = RuleOf(*state);
+    if (outcome.rule == Rule::None)
+        return outcome;
+
+    // The unit mass as the main window's rules leave it, worked out on a copy of the state.
+    CalcState rules = *state;
+    rules.MassDivisor = 1; // the whole count's mass in kilograms
+    switch (ComputeMasses(rules, CalcInputs{}, cell).kind) {
+    case CalcOutcome::Kind::Results: break;
+    case CalcOutcome::Kind::NoRow: outcome.status = Status::NoRow; return outcome;
+    case CalcOutcome::Kind::ArithmeticError: outcome.status = Status::UnitMassError; return outcome;
+    case CalcOutcome::Kind::NoChange: outcome.status = Status::NoRule; return outcome;
+    }
+    const double unitMass = WidenUnitMass(rules.UnitMass);
+    outcome.unitMass = outcome.rule == Rule::SmoothSheets ? SmoothSheetKgPerSquareMetre(unitMass) : unitMass;
+
+    if (inputs.mass.trimmed().isEmpty() && positive(outcome.unitMass)) {
+        outcome.status = Status::EmptyMass;
+        return outcome;
+    }
+    const double massKg = ReadInputNumber(inputs.mass) * (inputs.tonnes ? 1000 : 1);
+    if (!std::isfinite(massKg)) {
+        outcome.status = Status::TooLarge;
+        return outcome;
+    }
+    const double width = ReadInputNumber(inputs.width);
+    const double length = ReadInputNumber(inputs.length);
+    Value value;
+    switch (outcome.rule) {
+    case Rule::Length:
+        outcome.pieces = piecesOf(inputs.pieces);
+        value = LengthForMass(massKg, outcome.unitMass, outcome.pieces, state->LengthDivisor);
+        break;
+    case Rule::Pieces:
+    case Rule::Area: value = CountForMass(massKg, outcome.unitMass); break;
+    case Rule::SmoothSheets:
+    case Rule::RibbedSheets:
+        value = SheetsForMass(massKg, outcome.unitMass, width, length, state->LengthDivisor);
+        break;
+    case Rule::None: break;
+    }
+    outcome.status = value.status;
+    outcome.value = value.value;
+    if (value.status != Status::Ok)
+        return outcome;
+
+    if (outcome.rule == Rule::Pieces || outcome.rule == Rule::SmoothSheets
+        || outcome.rule == Rule::RibbedSheets) {
+        outcome.whole = RoundUpToWhole(outcome.value);
+        // What the main window will show for the whole count: its own rule says.
+        const CalcOutcome whole = ComputeMasses(rules, CalcInputs{width, length, outcome.whole, 0}, cell);
+        if (whole.kind != CalcOutcome::Kind::Results) {
+            outcome.status = Status::TooLarge;
+            return outcome;
+        }
+        outcome.wholeMassKg = whole.total;
+    }
+    return outcome;
+}
+
+QString Message(Status status)
+{
+    switch (status) {
+    case Status::Ok: return QString();
+    case Status::NoKind: return QStringLiteral("Сначала выберите изделие и его размер в таблице.");
+    case Status::NoRow: return QStringLiteral("В таблице не выбран размер: пересчитывать не из чего.");
+    case Status::NoRule: return QStringLiteral("Для этого изделия пересчёт из массы не предусмотрен.");
+    case Status::UnitMassError:
+        return QStringLiteral("Массу единицы выбранного размера вычислить нельзя: пересчёт невозможен.");
+    case Status::NoUnitMass:
+        return QStringLiteral("У выбранного размера масса единицы равна нулю: пересчёт из массы невозможен.");
+    case Status::EmptyMass: return QStringLiteral("Введите массу.");
+    case Status::NoMass: return QStringLiteral("Масса должна быть больше нуля.");
+    case Status::NoPieces: return QStringLiteral("Количество штук должно быть больше нуля.");
+    case Status::NoSheetSize: return QStringLiteral("Ширина и длина листа должны быть больше нуля.");
+    case Status::TooLarge: return QStringLiteral("Слишком большое значение: пересчёт невозможен.");
+    }
+    return QString();
+}
+
+QString InputText(double value, const QLocale &locale)
+{
+    const int magnitude = value != 0 && std::isfinite(value) ? int(std::floor(std::log10(std::fabs(value)))) : 0;
+    const int decimals = std::clamp(9 - magnitude, 0, 15);
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    if (locale.decimalPoint() == QStringLiteral(","))
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
+}
+
+} // namespace ReverseRules
