@@ -1,10 +1,12 @@
 #include "shell/form1.h"
 
 #include "reverse/reversedialog.h"
+#include "sizesearch/sizesearchdialog.h"
 
 // The features beyond the calculator, each a room of its own under src/, hang their commands on
 // the main window here; the window itself knows none of them.
 void Form1::attachFeatures()
 {
     ReverseDialog::attachTo(*this);
+    SizeSearchDialog::attachTo(*this, *grid());
 }

@@ -277,7 +277,10 @@ private Q_SLOTS:
             Q_EMIT owner->customContextMenuRequested(at);
             return texts;
         };
-        QCOMPARE(menuTexts(w.get("DBGrid2"), QPoint(10, 30)), QStringList{QStringLiteral("grid command")});
+        // The window's own features have their entries there too.
+        const QStringList gridTexts = menuTexts(w.get("DBGrid2"), QPoint(10, 30));
+        QVERIFY(gridTexts.contains(QStringLiteral("grid command")));
+        QVERIFY(!gridTexts.contains(QStringLiteral("result command")));
         for (const char *result : {"Text6", "Text7"}) {
             const QStringList texts = menuTexts(w.get(result), QPoint(5, 5));
             QVERIFY2(texts.contains(QStringLiteral("result command")), result);

@@ -1,0 +1,93 @@
+#include "sizesearch/sizesearchdialog.h"
+
+#include "catalogue/datasource.h"
+#include "shell/form1.h"
+#include "ui/controltable.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+using K = ControlSpec::Kind;
+
+} // namespace
+
+SizeSearchDialog::SizeSearchDialog(Form1 &window, QTableView &grid)
+    : QDialog(&window)
+    , m_window(window)
+    , m_grid(grid)
+{
+    setObjectName(QStringLiteral("SizeSearchDialog"));
+    setWindowTitle(QStringLiteral("Найти размер"));
+    setFixedSize(Twips::toPixels(4800), Twips::toPixels(1500));
+    m_controls = buildControls(this, {
+        {"SizeLabel", K::Label, nullptr, "Размер", 120, 165, 855, 255},
+        {"SizeText", K::TextBox, nullptr, "", 1020, 120, 2280, 285},
+        {"FindButton", K::Button, nullptr, "Найти", 3420, 90, 1260, 345},
+        {"SearchStatus", K::Label, nullptr, "", 120, 570, 3180, 780},
+        {"CloseButton", K::Button, nullptr, "Закрыть", 3420, 540, 1260, 345},
+    });
+    auto *size = control<QLineEdit>("SizeText");
+    size->setPlaceholderText(QStringLiteral("например 57х3,5"));
+    size->setToolTip(QStringLiteral("Размеры через х, x, * или пробел: 57х3,5  50 5  20Б1  М12х60"));
+    control<QLabel>("SearchStatus")->setWordWrap(true);
+    // Enter in the size field finds.
+    control<QPushButton>("FindButton")->setDefault(true);
+    control<QPushButton>("CloseButton")->setAutoDefault(false);
+    connect(control<QPushButton>("FindButton"), &QPushButton::clicked, this, &SizeSearchDialog::Find_Click);
+    connect(control<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QDialog::reject);
+}
+
+template<typename T> T *SizeSearchDialog::control(const char *name) const
+{
+    return qobject_cast<T *>(m_controls.value(QString::fromLatin1(name)));
+}
+
+void SizeSearchDialog::Find_Click()
+{
+    QLabel *status = control<QLabel>("SearchStatus");
+    if (m_grid.isHidden() || !m_window.currentKind()) {
+        status->setText(QStringLiteral("Сначала выберите изделие."));
+        return;
+    }
+    const QString typed = control<QLineEdit>("SizeText")->text();
+    const QModelIndex current = m_grid.currentIndex();
+    const SizeSearch::Found found =
+        m_search.find(*m_window.dataSource()->records(), typed, current.isValid() ? current.row() : -1);
+    status->setText(SizeSearch::describe(found, typed));
+    if (found.row < 0)
+        return;
+    // The user's column stays; the row change recomputes as the user's own move would.
+    const QModelIndex target = m_grid.model()->index(found.row, current.isValid() ? current.column() : 0);
+    m_grid.setCurrentIndex(target);
+    m_grid.scrollTo(target, QAbstractItemView::PositionAtCenter);
+}
+
+SizeSearchDialog *SizeSearchDialog::openOver(Form1 &window, QTableView &grid)
+{
+    auto *dialog = window.findChild<SizeSearchDialog *>();
+    if (!dialog)
+        dialog = new SizeSearchDialog(window, grid);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    auto *size = dialog->control<QLineEdit>("SizeText");
+    size->setFocus();
+    size->selectAll();
+    return dialog;
+}
+
+void SizeSearchDialog::attachTo(Form1 &window, QTableView &grid)
+{
+    auto *action = new QAction(QStringLiteral("Найти размер…"), &window);
+    action->setObjectName(QStringLiteral("FindSize"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(action, &QAction::triggered, &window, [&window, &grid] { openOver(window, grid); });
+    window.addWindowCommand(action);
+    window.addGridCommand(action);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "sizesearch/sizesearch.h"
+
+#include <QDialog>
+#include <QHash>
+
+class Form1;
+class QTableView;
+
+// "Найти размер": the user types a size as a designer writes it; Enter moves the size grid to
+// the first row that begins with it, Enter again to the next one. Without a match the dialog
+// says so and the grid stays where it is. Esc closes the dialog, which keeps what was typed.
+class SizeSearchDialog : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SizeSearchDialog)
+
+public:
+    SizeSearchDialog(Form1 &window, QTableView &grid);
+
+    // The command "Найти размер…" (Ctrl+F, and in the size grid's context menu).
+    static void attachTo(Form1 &window, QTableView &grid);
+    // Shows the window's search dialog, made at the first call, the size field focused.
+    static SizeSearchDialog *openOver(Form1 &window, QTableView &grid);
+
+    void Find_Click();
+
+private:
+    template<typename T> T *control(const char *name) const;
+
+    Form1 &m_window;
+    QTableView &m_grid;
+    SizeSearch m_search;
+    QHash<QString, QWidget *> m_controls;
+};
