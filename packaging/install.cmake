@@ -3,6 +3,8 @@
 set(MORVEX_INSTALL_PROGRAM_DIR lib/morvex-calc)
 
 install(TARGETS morvex_calc RUNTIME DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR})
+# The player plugin lies beside the executable, where the About window looks for it.
+install(TARGETS morvex_player LIBRARY DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR})
 install(DIRECTORY ${MORVEX_PROGRAM_DIR}/ DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR}
     FILES_MATCHING PATTERN "base.mdb" PATTERN "*.jpg" PATTERN "morvex.avi")
 

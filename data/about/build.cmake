@@ -3,7 +3,8 @@
 #   program directory.
 # - The window's pictures, rendered by render_svg from their drawings into the build tree and
 #   embedded into the program as Qt resources under /images (see src/about/CMakeLists.txt);
-#   the mouse pointer is an XPM text picture embedded as it is.
+#   the mouse pointer is an XPM text picture embedded as it is; the clip's still picture, its
+#   first frame, is drawn by make_clip beside them.
 set(MORVEX_CLIP_FILE ${MORVEX_PROGRAM_DIR}/morvex.avi)
 add_custom_command(
     OUTPUT ${MORVEX_CLIP_FILE}
@@ -27,6 +28,15 @@ foreach(picture background.jpg splash.png image1.jpg image2.jpg)
         VERBATIM)
     list(APPEND MORVEX_ABOUT_IMAGES ${output})
 endforeach()
+set(output ${MORVEX_ABOUT_IMAGE_DIR}/clip.png)
+add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MORVEX_ABOUT_IMAGE_DIR}
+    COMMAND make_clip --still ${CMAKE_CURRENT_LIST_DIR}/clip_section.svg ${output}
+    DEPENDS make_clip ${CMAKE_CURRENT_LIST_DIR}/clip_section.svg
+    COMMENT "Drawing the clip's still picture clip.png"
+    VERBATIM)
+list(APPEND MORVEX_ABOUT_IMAGES ${output})
 # The pointing hand is a text picture already: it is copied beside the others.
 set(output ${MORVEX_ABOUT_IMAGE_DIR}/pointer.xpm)
 add_custom_command(

@@ -1,6 +1,8 @@
 #include "about/clipplayer.h"
 
-#include "about/mediaclipplayer.h"
+#include "about/clipplayermaker.h"
+#include "about/playerplugin.h"
+#include "about/stillclipplayer.h"
 
 namespace {
 
@@ -12,11 +14,13 @@ ClipPlayer::Factory &factory()
 
 } // namespace
 
-ClipPlayer *ClipPlayer::create(QWidget *window)
+ClipPlayer *ClipPlayer::create(QWidget *window, const QString &programDir)
 {
     if (factory())
         return factory()(window);
-    return new MediaClipPlayer(window);
+    if (ClipPlayerMaker *maker = PlayerPlugin::maker(programDir))
+        return maker->create(window);
+    return new StillClipPlayer(window);
 }
 
 void ClipPlayer::setFactory(Factory f)

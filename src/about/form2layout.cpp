@@ -6,8 +6,10 @@
 #include "about/aboutcontrols.h"
 #include "about/abouttexts.h"
 #include "about/clipplayer.h"
+#include "shell/form1.h"
 #include "ui/controltable.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QTimer>
@@ -57,7 +59,9 @@ void Form2::buildWindow()
     m_timer2 = timer("Timer2");
     m_timer1 = timer("Timer1");
 
-    m_player = ClipPlayer::create(this);
+    // The player comes from the program directory, where the executable lies.
+    m_player = ClipPlayer::create(this, m_main ? m_main->environment().executableDir
+                                               : QCoreApplication::applicationDirPath());
     const QPixmap splash(QStringLiteral(":/images/splash.png"));
     const QPixmap right(QStringLiteral(":/images/image2.jpg"));
     const QPixmap left(QStringLiteral(":/images/image1.jpg"));

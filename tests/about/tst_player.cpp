@@ -1,10 +1,12 @@
-// The real media player on the built clip, in a real window under a virtual X display; it
-// skips where there is no display or no media backend.
+// The real media player, loaded from the player plugin of the build as the About window loads
+// it, on the built clip, in a real window under a virtual X display; it skips where there is no
+// display or no media backend.
 //
 // With MORVEX_SCREENSHOT set to a file name, the intro's screen is written there.
 
+#include "about/clipplayer.h"
 #include "about/form2.h"
-#include "about/mediaclipplayer.h"
+#include "about/stillclipplayer.h"
 #include "shell/form1.h"
 #include "testwindow.h"
 
@@ -15,10 +17,12 @@
 #include <QTest>
 #include <QVideoFrame>
 #include <QVideoSink>
+#include <QVideoWidget>
 
 namespace {
 
-const QString Clip = QStringLiteral(MORVEX_PROGRAM_DIR "morvex.avi");
+const QString ProgramDir = QStringLiteral(MORVEX_PROGRAM_DIR);
+const QString Clip = ProgramDir + QStringLiteral("morvex.avi");
 constexpr int StartTimeoutMs = 15000;
 
 bool playing(const QMediaPlayer *player)
@@ -32,6 +36,12 @@ bool playing(const QMediaPlayer *player)
 bool isClipBackground(QRgb pixel)
 {
     return qAbs(qRed(pixel) - 24) <= 8 && qAbs(qGreen(pixel) - 40) <= 8 && qAbs(qBlue(pixel) - 64) <= 8;
+}
+
+// The plugin's player shows into a video widget and plays through a media player of its own.
+QMediaPlayer *mediaPlayerOf(ClipPlayer *player)
+{
+    return player->widget()->findChild<QMediaPlayer *>();
 }
 
 } // namespace
@@ -54,25 +64,30 @@ private Q_SLOTS:
     {
         QWidget window;
         window.resize(100, 100);
-        auto *player = new MediaClipPlayer(&window);
-        player->setGeometry(10, 10, 21, 28);
+        ClipPlayer *player = ClipPlayer::create(&window, ProgramDir);
+        QVERIFY2(!dynamic_cast<StillClipPlayer *>(player), "the player plugin of the build did not load");
+        auto *video = qobject_cast<QVideoWidget *>(player->widget());
+        QVERIFY(video);
+        QMediaPlayer *media = mediaPlayerOf(player);
+        QVERIFY(media);
+        video->setGeometry(10, 10, 21, 28);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         int frames = 0;
         QSize frameSize;
-        connect(player->videoSink(), &QVideoSink::videoFrameChanged, this, [&](const QVideoFrame &frame) {
+        connect(video->videoSink(), &QVideoSink::videoFrameChanged, this, [&](const QVideoFrame &frame) {
             ++frames;
             frameSize = frame.size();
         });
         QVERIFY(player->setFileName(Clip));
-        QTRY_VERIFY_WITH_TIMEOUT(playing(player->mediaPlayer()), StartTimeoutMs);
-        QCOMPARE(player->mediaPlayer()->loops(), 1000);
-        QCOMPARE(player->mediaPlayer()->error(), QMediaPlayer::NoError);
+        QTRY_VERIFY_WITH_TIMEOUT(playing(media), StartTimeoutMs);
+        QCOMPARE(media->loops(), 1000);
+        QCOMPARE(media->error(), QMediaPlayer::NoError);
         // 40 frames at 10 a second: the clip runs 4 s, and goes on past its end.
-        QCOMPARE(player->mediaPlayer()->duration(), qint64(4000));
+        QCOMPARE(media->duration(), qint64(4000));
         QTRY_VERIFY_WITH_TIMEOUT(frames > 45, StartTimeoutMs);
         QCOMPARE(frameSize, QSize(21, 28));
-        QVERIFY(playing(player->mediaPlayer()));
+        QVERIFY(playing(media));
     }
 
     void introShowsTheClip()
@@ -86,16 +101,17 @@ private Q_SLOTS:
         QPointer<Form2> about = main.aboutWindow();
         QVERIFY(about);
         QVERIFY(QTest::qWaitForWindowExposed(about.data()));
-        auto *player = dynamic_cast<MediaClipPlayer *>(about->player());
-        QVERIFY(player);
-        QTRY_VERIFY_WITH_TIMEOUT(playing(player->mediaPlayer()), StartTimeoutMs);
+        QWidget *player = about->player()->widget();
+        QMediaPlayer *media = mediaPlayerOf(about->player());
+        QVERIFY2(media, "the About window's player is not the plugin's media player");
+        QTRY_VERIFY_WITH_TIMEOUT(playing(media), StartTimeoutMs);
         QVERIFY(!env.exit.code);
 
         QWidget *splash = about->findChild<QWidget *>(QStringLiteral("Image3"));
         QTest::mouseClick(splash, Qt::LeftButton, {}, splash->rect().center());
         QCOMPARE(player->geometry(), QRect(16, 133, 21, 28)); // 240, 2000 twips
         QTest::qWait(1500);
-        QVERIFY(playing(player->mediaPlayer()));
+        QVERIFY(playing(media));
 
         const QPixmap screen = about->screen()->grabWindow(0);
         const QString shot = qEnvironmentVariable("MORVEX_SCREENSHOT");

@@ -1,13 +1,15 @@
 // make_clip: draws the animation clip of the About window.
 //
 //   make_clip <section.svg> <out.avi>
+//   make_clip --still <section.svg> <out.png>
 //
 // The clip is the player's size, 21 x 28 pixels: the drawn section turns half a revolution over
 // the clip (the I-section is symmetric under a half turn, so the loop is seamless) above a
 // rolled bar whose marks run one pixel a frame through a pair of rolls. 40 frames at 10 frames
 // a second, written as an uncompressed 24-bit AVI padded with a JUNK chunk to the exact length
 // the About window accepts. The file is written under a temporary name and renamed into place
-// only when complete.
+// only when complete. The still picture is the clip's first frame: the About window shows it in
+// the clip's place when it has no media player.
 
 #include "aviwriter.h"
 
@@ -72,14 +74,24 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool still = args.size() == 4 && args.at(1) == QLatin1String("--still");
+    if (still)
+        args.removeAt(1);
     if (args.size() != 3)
-        return fail(QStringLiteral("usage: make_clip <section.svg> <out.avi>"));
+        return fail(QStringLiteral("usage: make_clip [--still] <section.svg> <out.avi or .png>"));
     if (!QFileInfo(args.at(1)).isFile())
         return fail(QStringLiteral("%1: no such file").arg(args.at(1)));
     QSvgRenderer section(args.at(1));
     if (!section.isValid())
         return fail(QStringLiteral("%1: not a readable SVG drawing").arg(args.at(1)));
+
+    if (still) {
+        QSaveFile file(args.at(2));
+        if (!file.open(QIODevice::WriteOnly) || !frame(section, 0).save(&file, "PNG") || !file.commit())
+            return fail(QStringLiteral("%1: cannot write: %2").arg(args.at(2), file.errorString()));
+        return 0;
+    }
 
     Avi::Clip clip;
     clip.width = Width;

@@ -1,0 +1,91 @@
+// The program's start-up as the program runs it, in a process of its own: the main window
+// built, loaded and shown maps no library of Qt Multimedia or of its GStreamer backend; they
+// come with the player plugin when the About window first opens.
+
+#include "about/clipplayer.h"
+#include "about/form2.h"
+#include "shell/form1.h"
+#include "shell/systemservices.h"
+#include "testwindow.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+// The files mapped into this process whose names hold the text.
+QStringList mapped(const QString &text)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        qFatal("cannot read /proc/self/maps");
+    QStringList files;
+    const QList<QByteArray> lines = maps.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        const qsizetype path = line.indexOf('/');
+        if (path < 0)
+            continue;
+        const QString file = QString::fromLocal8Bit(line.mid(path));
+        if (file.section(QLatin1Char('/'), -1).contains(text) && !files.contains(file))
+            files.append(file);
+    }
+    return files;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        SystemServices::applyClassicStyle();
+        m_main = std::make_unique<Form1>(m_env.environment);
+        QVERIFY(m_main->Form_Load());
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+        QCoreApplication::processEvents();
+    }
+
+    void startUpMapsNoMediaLibrary_data()
+    {
+        QTest::addColumn<QString>("library");
+        QTest::newRow("Qt Multimedia") << QStringLiteral("libQt6Multimedia.");
+        QTest::newRow("Qt Multimedia Widgets") << QStringLiteral("libQt6MultimediaWidgets");
+        QTest::newRow("Qt's GStreamer backend") << QStringLiteral("libgstreamermediaplugin");
+        QTest::newRow("GStreamer") << QStringLiteral("libgstreamer-1.0");
+        QTest::newRow("the player plugin") << QStringLiteral("morvex_player");
+    }
+    void startUpMapsNoMediaLibrary()
+    {
+        QFETCH(QString, library);
+        // The reading itself works: the main window's own libraries are there.
+        QVERIFY(!mapped(QStringLiteral("libQt6Widgets")).isEmpty());
+        const QStringList files = mapped(library);
+        QVERIFY2(files.isEmpty(), qPrintable(files.join(QLatin1Char(' '))));
+    }
+
+    // Runs after the start-up's checks: a library once mapped stays.
+    void openingTheAboutWindowLoadsThePlayer()
+    {
+        m_main->Command3_Click();
+        QPointer<Form2> about = m_main->aboutWindow();
+        QVERIFY(about);
+        QVERIFY(!mapped(QStringLiteral("morvex_player")).isEmpty());
+        QVERIFY(!mapped(QStringLiteral("libQt6Multimedia.")).isEmpty());
+        QVERIFY(about->player()->widget()->inherits("QVideoWidget"));
+        about->close();
+    }
+
+    void cleanupTestCase() { m_main.reset(); }
+
+private:
+    TestEnvironment m_env;
+    std::unique_ptr<Form1> m_main;
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
