@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -163,6 +164,11 @@ void Form2::Form_Unload()
 
 bool Form2::event(QEvent *event)
 {
+    // Esc closes the window at any stage, as the window's own close box does.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate && !m_unloaded && std::exchange(m_activationDue, false))
         Form_Activate();

@@ -9,7 +9,8 @@ namespace {
 
 bool isDroppedBlank(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')
+           || c == QLatin1Char('\r');
 }
 
 bool isDigit(QChar c)

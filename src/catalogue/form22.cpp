@@ -3,6 +3,8 @@
 #include "catalogue/picturebox.h"
 #include "ui/twips.h"
 
+#include <QKeyEvent>
+
 Form22::Form22()
     : QWidget(nullptr, Qt::Window)
     , m_image1(new PictureBox(this))
@@ -33,4 +35,13 @@ void Form22::showPicture(const QPixmap &picture)
 void Form22::Image1_Click()
 {
     close();
+}
+
+void Form22::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

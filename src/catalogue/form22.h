@@ -3,10 +3,11 @@
 #include <QWidget>
 
 class PictureBox;
+class QKeyEvent;
 class QPixmap;
 
-// The enlarged picture window: the panel's picture at its own size; a click on it closes
-// the window.
+// The enlarged picture window: the panel's picture at its own size; a click on it or Esc
+// closes the window.
 class Form22 : public QWidget
 {
     Q_OBJECT
@@ -20,6 +21,9 @@ public:
     PictureBox *image() const { return m_image1; }
 
     void Image1_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     PictureBox *m_image1;

@@ -186,6 +186,42 @@ private Q_SLOTS:
         QVERIFY(!env.exit.code);
     }
 
+    // Esc closes the window at any stage of the presentation; other keys do nothing.
+    void keys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("splashClicked");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Esc on the splash") << int(Qt::Key_Escape) << false << true;
+        QTest::newRow("Esc during the intro") << int(Qt::Key_Escape) << true << true;
+        QTest::newRow("space does nothing") << int(Qt::Key_Space) << true << false;
+        QTest::newRow("Enter does nothing") << int(Qt::Key_Return) << false << false;
+    }
+    void keys()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, splashClicked);
+        QFETCH(bool, closes);
+        TestEnvironment env;
+        Form1 main(env.environment);
+        QVERIFY(main.Form_Load());
+        main.show();
+        QPointer<Form2> about = openAbout(main);
+        QVERIFY(about);
+        if (splashClicked)
+            click(control(about, "Image3"));
+        QTest::keyClick(about.data(), Qt::Key(key));
+        if (closes) {
+            QTRY_VERIFY(!about);
+        } else {
+            QTest::qWait(20);
+            QVERIFY(about && about->isVisible());
+            QCOMPARE(control(about, "Image3")->isVisible(), !splashClicked);
+        }
+        QVERIFY(main.isVisible());
+        QVERIFY(!env.exit.code);
+    }
+
     void opensCentredOverTheMainWindowByTheOuterSizes()
     {
         TestEnvironment env;

@@ -38,7 +38,9 @@ private Q_SLOTS:
         QTest::newRow("exponent d plus") << "3d+1" << 30.0;
         QTest::newRow("exponent without digits") << "4e" << 4.0;
         QTest::newRow("exponent sign without digits") << "4e-x" << 4.0;
-        QTest::newRow("carriage return is not dropped") << "1\r2" << 1.0;
+        QTest::newRow("carriage return dropped") << "1\r2" << 12.0;
+        QTest::newRow("pasted line end dropped") << "6000\r\n" << 6000.0;
+        QTest::newRow("carriage return before the exponent") << "2\re\r3" << 2000.0;
         QTest::newRow("tiny underflows to zero") << "1e-400" << 0.0;
         QTest::newRow("many leading zeros") << "000012.50" << 12.5;
         QTest::newRow("non-ASCII digit stops") << QString::fromUtf8("7٣") << 7.0;

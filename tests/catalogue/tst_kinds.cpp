@@ -414,6 +414,34 @@ private Q_SLOTS:
         Q_EMIT big->image()->clicked();
         QTRY_VERIFY(!big);
     }
+
+    // Esc closes the enlarged picture as a click on it does; other keys leave it open.
+    void enlargedPictureKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Esc closes") << int(Qt::Key_Escape) << true;
+        QTest::newRow("space leaves it open") << int(Qt::Key_Space) << false;
+        QTest::newRow("a letter leaves it open") << int(Qt::Key_A) << false;
+    }
+    void enlargedPictureKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, closes);
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10);
+        Q_EMIT w.get<PictureBox>("Image2")->clicked();
+        QPointer<Form22> big = w.window->enlargedPicture();
+        QVERIFY(big && big->isVisible());
+        QTest::keyClick(big.data(), Qt::Key(key));
+        if (closes) {
+            QTRY_VERIFY(!big);
+        } else {
+            QTest::qWait(20);
+            QVERIFY(big && big->isVisible());
+        }
+        QVERIFY(w.window->isVisible());
+    }
 };
 
 QTEST_MAIN(TestKinds)
