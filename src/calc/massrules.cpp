@@ -38,9 +38,29 @@ double widen(float value)
     return widened;
 }
 
+CalcOutcome without(CalcOutcome::Kind why)
+{
+    return {why, 0, 0};
+}
+
 CalcOutcome error()
 {
-    return {CalcOutcome::Kind::ArithmeticError, 0, 0};
+    return without(CalcOutcome::Kind::ArithmeticError);
+}
+
+// A cell's number, or why there is none: no current row, or no number in the cell.
+struct CellNumber
+{
+    std::optional<double> value;
+    CalcOutcome::Kind missing;
+};
+
+CellNumber cellNumber(const CellReader &cell, int column)
+{
+    const std::optional<QString> text = cell(column);
+    if (!text)
+        return {std::nullopt, CalcOutcome::Kind::NoRow};
+    return {ReadLeadingNumber(*text), CalcOutcome::Kind::NoMass};
 }
 
 CalcOutcome results(double onePiece, double total)
@@ -96,15 +116,13 @@ std::optional<float> WeldedMeshUnitMass(double a, double b, double k)
     return toSingle((950 / a + 950 / b + 2) * k);
 }
 
+CalcOutcome::Kind WeldedMeshFailure(double a, double b)
+{
+    return a == 0 || b == 0 ? CalcOutcome::Kind::DivisionByZero : CalcOutcome::Kind::ArithmeticError;
+}
+
 CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
 {
-    // A cell's number; nothing when there is no row.
-    auto number = [&cell](int column) -> std::optional<double> {
-        const std::optional<QString> text = cell(column);
-        if (!text)
-            return std::nullopt;
-        return ReadNumber(*text);
-    };
     for (double input : {inputs.width, inputs.length, inputs.pieces, inputs.area})
         if (!isFiniteNumber(input))
             return error();
@@ -113,12 +131,14 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
     case -1:
         return byLength(state, inputs);
     case -2: {
-        const auto outer = number(0);
-        const auto wall = number(1);
-        if (!outer || !wall)
-            return {CalcOutcome::Kind::NoRow, 0, 0};
-        const auto d = toSingle(*outer);
-        const auto s = toSingle(*wall);
+        const CellNumber outer = cellNumber(cell, 0);
+        if (!outer.value)
+            return without(outer.missing);
+        const CellNumber wall = cellNumber(cell, 1);
+        if (!wall.value)
+            return without(wall.missing);
+        const auto d = toSingle(*outer.value);
+        const auto s = toSingle(*wall.value);
         if (!d || !s)
             return error();
         const double D = widen(*d);
@@ -130,10 +150,10 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
         return byLength(state, inputs);
     }
     case -3: {
-        const auto diameter = number(0);
-        if (!diameter)
-            return {CalcOutcome::Kind::NoRow, 0, 0};
-        const auto d = toSingle(*diameter / 1000);
+        const CellNumber diameter = cellNumber(cell, 0);
+        if (!diameter.value)
+            return without(diameter.missing);
+        const auto d = toSingle(*diameter.value / 1000);
         if (!d)
             return error();
         const double dm = widen(*d);
@@ -149,12 +169,12 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
         break;
     }
     if (state.MassColumn < 0)
-        return {CalcOutcome::Kind::NoChange, 0, 0};
+        return without(CalcOutcome::Kind::NoChange);
 
-    const auto read = number(state.MassColumn);
-    if (!read)
-        return {CalcOutcome::Kind::NoRow, 0, 0};
-    const auto unitMass = toSingle(*read / state.UnitMassDivisor);
+    const CellNumber read = cellNumber(cell, state.MassColumn);
+    if (!read.value)
+        return without(read.missing);
+    const auto unitMass = toSingle(*read.value / state.UnitMassDivisor);
     if (!unitMass)
         return error();
     state.UnitMass = *unitMass;
@@ -164,6 +184,6 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
     case 2: return perUnit(state, inputs.area);
     case 3: return smoothSheet(state, inputs);
     case 4: return ribbedSheet(state, inputs);
-    default: return {CalcOutcome::Kind::NoChange, 0, 0};
+    default: return without(CalcOutcome::Kind::NoChange);
     }
 }

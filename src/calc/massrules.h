@@ -33,7 +33,9 @@ struct CalcOutcome
         Results,         // both masses computed
         NoChange,        // no rule applies: the outputs stay as they are
         NoRow,           // a rule needs a cell and there is no current row
-        ArithmeticError, // overflow, division by zero or an invalid operation
+        NoMass,          // a cell the unit mass comes from holds no number (empty, a dash, a word)
+        ArithmeticError, // overflow or an invalid operation
+        DivisionByZero,  // a welded mesh's spacing of 0
     };
     Kind kind = Kind::NoChange;
     double onePiece = 0;
@@ -57,6 +59,9 @@ std::optional<float> WeldedMeshUnitMass(double a, double b, double k);
 // digits it holds (0.1475f is 0.1475, not 0.14749999). Whatever works back from a mass to an
 // input uses the same figure, so it agrees with the rules to the last digit.
 double WidenUnitMass(float unitMass);
+
+// Why WeldedMeshUnitMass gives nothing for the spacings a and b.
+CalcOutcome::Kind WeldedMeshFailure(double a, double b);
 
 // The wire factors of the welded-mesh options "3мм", "4мм", "5мм".
 namespace WireFactor {

@@ -68,6 +68,11 @@ double parseCNumber(const QByteArray &number)
 
 double ReadNumber(const QString &text)
 {
+    return ReadLeadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> ReadLeadingNumber(const QString &text)
+{
     QString compact;
     compact.reserve(text.size());
     for (QChar c : text)
@@ -94,7 +99,7 @@ double ReadNumber(const QString &text)
         }
     }
     if (!anyDigit)
-        return 0.0;
+        return std::nullopt;
     if (i < n && QStringLiteral("EeDd").contains(compact.at(i))) {
         qsizetype j = i + 1;
         QByteArray exponent("e");

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The lenient reading of a text as a number, used on the inputs and on the size table's
 // cells: blanks, tabs, line feeds and carriage returns (a pasted line end) are dropped wherever
 // they stand, then the longest leading number is read (sign, digits with at most one point,
@@ -10,6 +12,9 @@
 // A number too large for a double comes back as an infinity, which the mass rules treat as an
 // arithmetic error.
 double ReadNumber(const QString &text);
+
+// The same reading, telling a text without a leading number (nothing) from a 0.
+std::optional<double> ReadLeadingNumber(const QString &text);
 
 // The inputs' form of reading: the first comma, if any, becomes a point (later commas stay),
 // so "6,5" typed under Russian conventions reads as 6.5.

@@ -116,7 +116,9 @@ Outcome FromMass(const std::optional<CalcState> &state, const CellReader &cell, 
     switch (ComputeMasses(rules, CalcInputs{}, cell).kind) {
     case CalcOutcome::Kind::Results: break;
     case CalcOutcome::Kind::NoRow: outcome.status = Status::NoRow; return outcome;
-    case CalcOutcome::Kind::ArithmeticError: outcome.status = Status::UnitMassError; return outcome;
+    case CalcOutcome::Kind::NoMass: outcome.status = Status::NoUnitMass; return outcome;
+    case CalcOutcome::Kind::ArithmeticError:
+    case CalcOutcome::Kind::DivisionByZero: outcome.status = Status::UnitMassError; return outcome;
     case CalcOutcome::Kind::NoChange: outcome.status = Status::NoRule; return outcome;
     }
     const double unitMass = WidenUnitMass(rules.UnitMass);

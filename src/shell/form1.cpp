@@ -2,6 +2,7 @@
 
 #include "calc/formatmass.h"
 #include "calc/readnumber.h"
+#include "calc/resultnote.h"
 #include "catalogue/datasource.h"
 #include "catalogue/kindtoolbar.h"
 #include "catalogue/picturebox.h"
@@ -346,13 +347,30 @@ CalcOutcome::Kind Form1::Recalculate()
                             ReadInputNumber(control<QLineEdit>("Text4")->text())};
     const CalcOutcome outcome =
         ComputeMasses(m_state, inputs, [this](int column) { return ReadCell(column); });
-    // Without results (no rule, no row, an arithmetic error) both outputs keep what they show:
-    // a half-computed figure would be worse than the last sound one.
-    if (outcome.kind == CalcOutcome::Kind::Results) {
-        control<QLineEdit>("Text6")->setText(FormatMass(outcome.onePiece, m_state.PrecisionFormat));
-        control<QLineEdit>("Text7")->setText(FormatMass(outcome.total, m_state.PrecisionFormat));
-    }
+    showOutcome(outcome);
     return outcome.kind;
+}
+
+// Both results, or, where the outcome has no figures to show (no mass in the row, an
+// arithmetic error), both cleared with a note of why: a figure left from sound inputs would
+// pass for the result of these. Without a rule or a row the results stay as they are.
+void Form1::showOutcome(const CalcOutcome &outcome)
+{
+    QLineEdit *const fields[] = {control<QLineEdit>("Text6"), control<QLineEdit>("Text7")};
+    if (outcome.kind == CalcOutcome::Kind::Results) {
+        fields[0]->setText(FormatMass(outcome.onePiece, m_state.PrecisionFormat));
+        fields[1]->setText(FormatMass(outcome.total, m_state.PrecisionFormat));
+        for (QLineEdit *field : fields) {
+            field->setPlaceholderText(QString());
+            field->setToolTip(QString());
+        }
+    } else if (const std::optional<ResultNote> note = ResultNote::of(outcome.kind)) {
+        for (QLineEdit *field : fields) {
+            field->clear();
+            field->setPlaceholderText(note->text);
+            field->setToolTip(note->toolTip);
+        }
+    }
 }
 
 void Form1::applyCellShape(int16_t massColumn)
@@ -364,15 +382,19 @@ void Form1::applyCellShape(int16_t massColumn)
 }
 
 // The welded mesh's unit mass from the current row's spacings and the wire factor. False on
-// an arithmetic error (a spacing of 0): the computation stops there and the outputs stay.
+// an arithmetic error (a spacing of 0): the computation stops there and the results say why.
 bool Form1::applyWireFactor(double k)
 {
     const std::optional<QString> a = ReadCell(3);
     const std::optional<QString> b = ReadCell(4);
     if (a && b) {
-        const std::optional<float> unitMass = WeldedMeshUnitMass(ReadNumber(*a), ReadNumber(*b), k);
-        if (!unitMass)
+        const double spacingA = ReadNumber(*a);
+        const double spacingB = ReadNumber(*b);
+        const std::optional<float> unitMass = WeldedMeshUnitMass(spacingA, spacingB, k);
+        if (!unitMass) {
+            showOutcome({WeldedMeshFailure(spacingA, spacingB)});
             return false;
+        }
         m_state.UnitMass = *unitMass;
     }
     Recalculate();
@@ -466,9 +488,9 @@ void Form1::setInputsEnabled(const Catalogue::InputStates &states)
     control<QWidget>("Label5")->setEnabled(states.area);
 }
 
-// T2_ButtonClick .. T5_ButtonClick. Any failure from the inputs to the recomputation (the base
-// cannot be read, a table or column is missing, an arithmetic error) ends the program after
-// the database message.
+// T2_ButtonClick .. T5_ButtonClick. A base that cannot be read (the file, a table or a column
+// missing) ends the program after the database message; an arithmetic error of the
+// recomputation is no database failure and shows in the results as it does everywhere else.
 void Form1::KindButtonClick(int toolbarNumber, int index)
 {
     setInputsEnabled(Catalogue::groupInputs(toolbarNumber));
@@ -521,8 +543,7 @@ void Form1::KindButtonClick(int toolbarNumber, int index)
             return;
         }
     }
-    if (Recalculate() == CalcOutcome::Kind::ArithmeticError)
-        endAfterDatabaseFailure();
+    Recalculate();
 }
 
 // ---- Picture panel -------------------------------------------------------------------------
@@ -639,9 +660,11 @@ void Form1::DBGrid2_RowColChange(int /*lastRow*/, int /*lastCol*/)
                     if (!control<QRadioButton>(name)->isChecked())
                         continue;
                     const std::optional<float> unitMass = WeldedMeshUnitMass(number(3), number(4), k);
-                    // A spacing of 0: an arithmetic error; the outputs keep what they show.
-                    if (!unitMass)
+                    // A spacing of 0: the computation stops, the results say why.
+                    if (!unitMass) {
+                        showOutcome({WeldedMeshFailure(number(3), number(4))});
                         return;
+                    }
                     m_state.UnitMass = *unitMass;
                     break;
                 }

@@ -98,6 +98,7 @@ private:
     void selectProductOption(const char *name);
     void applyCellShape(int16_t massColumn);
     bool applyWireFactor(double k);
+    void showOutcome(const CalcOutcome &outcome);
     void endAfterDatabaseFailure();
     void copyToClipboard(const char *output);
     void resizeDataPanel(int twips);

@@ -4,8 +4,43 @@
 #include "calculatorwindow.h"
 #include "fixturetables.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QPushButton>
 #include <QTest>
+
+namespace {
+
+// Both results cleared, each saying why in its empty field and its tooltip; the copy buttons
+// copy nothing.
+void expectNote(CalculatorWindow &w, const QString &note)
+{
+    for (const char *name : {"Text6", "Text7"}) {
+        const QLineEdit *field = w.get<QLineEdit>(name);
+        QVERIFY2(field->text().isEmpty(), name);
+        QCOMPARE(field->placeholderText(), note);
+        QVERIFY2(field->toolTip().contains(note), qPrintable(field->toolTip()));
+    }
+    for (const char *button : {"Command1", "Command2"}) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
+        w.get<QPushButton>(button)->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    }
+}
+
+// The figures, and no note left over.
+void expectResults(CalculatorWindow &w, const QString &onePiece, const QString &total)
+{
+    QCOMPARE(w.text("Text6"), onePiece);
+    QCOMPARE(w.text("Text7"), total);
+    for (const char *name : {"Text6", "Text7"}) {
+        QVERIFY2(w.get<QLineEdit>(name)->placeholderText().isEmpty(), name);
+        QVERIFY2(w.get<QLineEdit>(name)->toolTip().isEmpty(), name);
+    }
+}
+
+} // namespace
 
 class TestCalculator : public QObject
 {
@@ -155,60 +190,130 @@ private Q_SLOTS:
         QCOMPARE(w.text("Text7"), onePiece);
     }
 
-    // Overflow, division by zero, a number too large: the computation stops, the outputs keep
-    // their last figures, and the program goes on.
-    void arithmeticErrorsKeepTheOutputs_data()
+    // Overflow and numbers too large: the computation stops, both results are cleared and say
+    // why, the copy buttons copy nothing, the program goes on without a message; sound inputs
+    // bring the results back.
+    void arithmeticErrorsClearTheResults_data()
     {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("product beyond double") << "Text5" << "1e300";
-        QTest::newRow("number too large") << "Text3" << "1e400";
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("pieces");
+        QTest::newRow("product beyond double") << "1e300" << "1e300";
+        QTest::newRow("both inputs at 1e200") << "1e200" << "1e200";
+        QTest::newRow("length too large for a number") << "1e400" << "1";
+        QTest::newRow("length with a huge exponent") << "1e99999" << "1";
+        QTest::newRow("pieces too large for a number") << "1000" << "9e999";
     }
-    void arithmeticErrorsKeepTheOutputs()
+    void arithmeticErrorsClearTheResults()
     {
-        QFETCH(QString, input);
-        QFETCH(QString, text);
+        QFETCH(QString, length);
+        QFETCH(QString, pieces);
         CalculatorWindow w(FixtureTables::all());
         w.choose(2, 10);
-        w.type("Text3", QStringLiteral("1e300"));
+        w.type("Text3", QStringLiteral("1000"));
         w.type("Text5", QStringLiteral("1"));
-        // 10.5 kg/m × 1e300 mm = 1.05e298 kg, written out in full: 299 digits and one decimal.
-        const QString figure = QStringLiteral("105") + QString(296, QLatin1Char('0'))
-                               + QStringLiteral(",0");
-        const QString one = w.text("Text6");
-        const QString all = w.text("Text7");
-        QCOMPARE(one, figure);
-        QCOMPARE(all, figure);
-        w.type(qPrintable(input), text);
-        QCOMPARE(w.text("Text6"), one);
-        QCOMPARE(w.text("Text7"), all);
+        QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
+        QCOMPARE(w.text("Text7"), QStringLiteral("10,5"));
+
+        w.type("Text3", length);
+        w.type("Text5", pieces);
+        expectNote(w, QStringLiteral("переполнение"));
         QVERIFY(!w.env->exit.code);
         QVERIFY(w.env->messages.shown.isEmpty());
+
+        w.type("Text3", QStringLiteral("2000"));
+        w.type("Text5", QStringLiteral("3"));
+        expectResults(w, QStringLiteral("21,0"), QStringLiteral("63,0"));
     }
 
-    void zeroSpacingKeepsTheOutputs()
+    // A spacing of 0 in the welded mesh's row divides by zero: cleared and said so, whichever
+    // wire is then chosen, until a sound row is chosen.
+    void zeroSpacingClearsTheResults()
     {
         CalculatorWindow w(FixtureTables::all());
         w.choose(3, 5);
         w.type("Text4", QStringLiteral("10"));
         w.selectRow(3);
-        const QString total = w.text("Text7");
-        QCOMPARE(total, QStringLiteral("10,9")); // (9.5 + 9.5 + 2) × 0.052 × 10 m² = 10.92
+        QCOMPARE(w.text("Text7"), QStringLiteral("10,9")); // (9.5 + 9.5 + 2) × 0.052 × 10 m² = 10.92
         w.selectRow(5); // a spacing of 0 under the selected 3 mm wire
-        QCOMPARE(w.text("Text7"), total);
+        expectNote(w, QStringLiteral("деление на ноль"));
         w.click("o9");
-        QCOMPARE(w.text("Text7"), total);
+        expectNote(w, QStringLiteral("деление на ноль"));
+        w.selectRow(3);
+        expectResults(w, QStringLiteral("1,9"), QStringLiteral("19,3")); // × 0.092
         QVERIFY(!w.env->exit.code);
+        QVERIFY(w.env->messages.shown.isEmpty());
     }
 
-    void arithmeticErrorInAKindPressEndsTheProgram()
+    // An arithmetic error met in a kind press is no database failure: no message, the program
+    // goes on with the kind chosen and the results cleared.
+    void arithmeticErrorInAKindPress_data()
     {
-        CalculatorWindow w(FixtureTables::all());
-        w.type("Text3", QStringLiteral("1e300"));
-        w.type("Text5", QStringLiteral("1e300"));
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("pieces");
+        QTest::addColumn<QString>("unitMass"); // of the angle in the fixture's first row
+        QTest::newRow("inputs overflow") << "1e300" << "1e300" << "10.5";
+        QTest::newRow("length too large for a number") << "1e400" << "1" << "10.5";
+        QTest::newRow("unit mass of 1e308 in the first row") << "1000" << "1" << "1e308";
+        QTest::newRow("unit mass too large for a number") << "1000" << "1" << "1e400";
+    }
+    void arithmeticErrorInAKindPress()
+    {
+        QFETCH(QString, length);
+        QFETCH(QString, pieces);
+        QFETCH(QString, unitMass);
+        QList<ProgramFixture::Table> tables = FixtureTables::all();
+        for (ProgramFixture::Table &table : tables)
+            if (table.name == QStringLiteral("уголок"))
+                table.rows = {{"50", "5", unitMass}, {"63", "5", "12.5"}};
+        CalculatorWindow w(tables);
+        w.choose(2, 2); // another kind first
+        w.type("Text3", length);
+        w.type("Text5", pieces);
+        w.press(2, 10);
+        QVERIFY(!w.env->exit.code);
+        QVERIFY(w.env->messages.shown.isEmpty());
+        QCOMPARE(w.get<QGroupBox>("Frame2")->title(), QStringLiteral("Уголок равнобокий ГОСТ 8509-93"));
+        expectNote(w, QStringLiteral("переполнение"));
+        // Sound again: the second row and plain inputs.
+        w.selectRow(1);
+        w.type("Text3", QStringLiteral("1000"));
+        w.type("Text5", QStringLiteral("2"));
+        expectResults(w, QStringLiteral("12,5"), QStringLiteral("25,0"));
+    }
+
+    // A mass cell without a number (empty, a dash, a word) has no mass to compute with: the
+    // results are cleared and say so; a 0 is a mass like any other.
+    void massCellWithoutANumber_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("onePiece"); // empty: no mass
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("blanks") << "   " << "";
+        QTest::newRow("a dash") << "—" << "";
+        QTest::newRow("a word") << "нет" << "";
+        QTest::newRow("zero") << "0" << "0,0";
+        QTest::newRow("a number before a note") << "12.5*" << "12,5";
+    }
+    void massCellWithoutANumber()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QString, onePiece);
+        QList<ProgramFixture::Table> tables = FixtureTables::all();
+        for (ProgramFixture::Table &table : tables)
+            if (table.name == QStringLiteral("уголок"))
+                table.rows = {{"50", "5", "10.5"}, {"63", "5", cell}};
+        CalculatorWindow w(tables);
         w.choose(2, 10);
-        QCOMPARE(w.env->exit.code, std::optional<int>(1));
-        QCOMPARE(w.env->messages.texts(), QStringList{QStringLiteral("Не могу подключить базу данных !")});
+        w.type("Text3", QStringLiteral("1000"));
+        w.type("Text5", QStringLiteral("1"));
+        expectResults(w, QStringLiteral("10,5"), QStringLiteral("10,5"));
+        w.selectRow(1);
+        if (onePiece.isEmpty())
+            expectNote(w, QStringLiteral("нет массы"));
+        else
+            expectResults(w, onePiece, onePiece);
+        w.selectRow(0);
+        expectResults(w, QStringLiteral("10,5"), QStringLiteral("10,5"));
     }
 
     void hiddenGridComputesNothing()

@@ -158,6 +158,27 @@ private Q_SLOTS:
         QVERIFY(!WeldedMeshUnitMass(100, 0, WireFactor::Mm5));
     }
 
+    // Why a welded mesh has no unit mass: a spacing of 0 divides by zero, a figure beyond single
+    // precision overflows.
+    void weldedMeshFailure_data()
+    {
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<CalcOutcome::Kind>("kind");
+        QTest::newRow("first spacing 0") << 0.0 << 100.0 << CalcOutcome::Kind::DivisionByZero;
+        QTest::newRow("second spacing 0") << 100.0 << 0.0 << CalcOutcome::Kind::DivisionByZero;
+        QTest::newRow("spacing too small") << 1e-300 << 100.0 << CalcOutcome::Kind::ArithmeticError;
+        QTest::newRow("spacing not a number") << qQNaN() << 100.0 << CalcOutcome::Kind::ArithmeticError;
+    }
+    void weldedMeshFailure()
+    {
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(CalcOutcome::Kind, kind);
+        QVERIFY(!WeldedMeshUnitMass(a, b, WireFactor::Mm3));
+        QCOMPARE(WeldedMeshFailure(a, b), kind);
+    }
+
     void noResult_data()
     {
         QTest::addColumn<CalcState>("calc");
@@ -192,6 +213,15 @@ private Q_SLOTS:
         QTest::newRow("unit mass over a huge area") << state(-4, 2, 1, 3.0e38f) << true
                                                     << QStringList{} << CalcInputs{0, 0, 0, 1e300}
                                                     << CalcOutcome::Kind::ArithmeticError;
+        // A cell the unit mass comes from that holds no number: no mass, not a mass of 0.
+        QTest::newRow("mass cell empty") << state(2, 0) << true << QStringList{"x", "x", ""}
+                                         << normal << CalcOutcome::Kind::NoMass;
+        QTest::newRow("mass cell a word") << state(1, 1, 1000) << true << QStringList{"M12", "нет"}
+                                          << normal << CalcOutcome::Kind::NoMass;
+        QTest::newRow("pipe wall empty") << state(-2, 0) << true << QStringList{"57", ""} << normal
+                                         << CalcOutcome::Kind::NoMass;
+        QTest::newRow("wire diameter a dash") << state(-3, 0) << true << QStringList{"—"} << normal
+                                              << CalcOutcome::Kind::NoMass;
     }
     void noResult()
     {

@@ -52,6 +52,34 @@ private Q_SLOTS:
         QCOMPARE(ReadNumber(text), value);
     }
 
+    // A text without a leading number is told from a 0.
+    void readLeadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("hasNumber");
+        QTest::addColumn<double>("value");
+        QTest::newRow("zero") << "0" << true << 0.0;
+        QTest::newRow("zero point") << "0." << true << 0.0;
+        QTest::newRow("number before letters") << "12.5*" << true << 12.5;
+        QTest::newRow("empty") << "" << false << 0.0;
+        QTest::newRow("blanks and a line end") << " \t\r\n" << false << 0.0;
+        QTest::newRow("a dash") << QString::fromUtf8("—") << false << 0.0;
+        QTest::newRow("sign alone") << "-" << false << 0.0;
+        QTest::newRow("lone point") << "." << false << 0.0;
+        QTest::newRow("exponent alone") << "e5" << false << 0.0;
+    }
+    void readLeadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, hasNumber);
+        QFETCH(double, value);
+        const std::optional<double> number = ReadLeadingNumber(text);
+        QCOMPARE(number.has_value(), hasNumber);
+        if (number)
+            QCOMPARE(*number, value);
+        QCOMPARE(ReadNumber(text), value);
+    }
+
     void readNumberTooLargeIsInfinite_data()
     {
         QTest::addColumn<QString>("text");

@@ -1,0 +1,22 @@
+#include "calc/resultnote.h"
+
+std::optional<ResultNote> ResultNote::of(CalcOutcome::Kind kind)
+{
+    switch (kind) {
+    case CalcOutcome::Kind::NoMass:
+        return ResultNote{QStringLiteral("нет массы"),
+                          QStringLiteral("Масса не вычислена: нет массы в выбранной строке таблицы")};
+    case CalcOutcome::Kind::ArithmeticError:
+        return ResultNote{QStringLiteral("переполнение"),
+                          QStringLiteral("Масса не вычислена: переполнение, число слишком велико")};
+    case CalcOutcome::Kind::DivisionByZero:
+        return ResultNote{QStringLiteral("деление на ноль"),
+                          QStringLiteral("Масса не вычислена: деление на ноль, в выбранной строке "
+                                         "таблицы шаг ячейки равен 0")};
+    case CalcOutcome::Kind::Results:
+    case CalcOutcome::Kind::NoChange:
+    case CalcOutcome::Kind::NoRow:
+        break;
+    }
+    return std::nullopt;
+}
