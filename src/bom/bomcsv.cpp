@@ -1,0 +1,107 @@
+#include "bom/bomcsv.h"
+
+#include "bom/bomtable.h"
+
+#include <QStringDecoder>
+
+namespace BomCsv {
+
+namespace {
+
+const QLocale &fileLocale()
+{
+    // The file's numbers have decimal commas whatever the user's regional settings.
+    static const QLocale russian(QLocale::Russian, QLocale::Russia);
+    return russian;
+}
+
+QString quoted(const QString &field, QChar separator)
+{
+    if (!field.contains(separator) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n'))
+        && !field.contains(QLatin1Char('\r')))
+        return field;
+    QString q = field;
+    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+// The fields of one line; nothing on an unclosed quote.
+std::optional<QStringList> splitLine(const QString &line)
+{
+    QStringList fields;
+    QString field;
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (inQuotes) {
+            if (c == QLatin1Char('"') && i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"')) {
+                field += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                inQuotes = false;
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            inQuotes = true;
+        } else if (c == QLatin1Char(';')) {
+            fields.append(field);
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    if (inQuotes)
+        return std::nullopt;
+    fields.append(field);
+    return fields;
+}
+
+} // namespace
+
+QString joinFields(const QStringList &fields, QChar separator)
+{
+    QStringList out;
+    out.reserve(fields.size());
+    for (const QString &f : fields)
+        out.append(quoted(f, separator));
+    return out.join(separator);
+}
+
+QByteArray write(const BillOfMaterials &list)
+{
+    QString text;
+    text += QChar(0xFEFF);
+    text += joinFields(BomTable::headings(list.items()), QLatin1Char(';')) + QStringLiteral("\r\n");
+    for (int i = 0; i < list.count(); ++i)
+        text += joinFields(BomTable::itemFields(list, i, fileLocale()), QLatin1Char(';')) + QStringLiteral("\r\n");
+    return text.toUtf8();
+}
+
+Parsed parse(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    Parsed parsed;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines.at(i);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        if (i == 0 && line.startsWith(QStringLiteral("№")))
+            continue;
+        const std::optional<QStringList> fields = splitLine(line);
+        if (!fields || fields->size() != FieldCount) {
+            parsed.damaged.append(i + 1);
+            continue;
+        }
+        parsed.lines.append({i + 1, *fields});
+    }
+    return parsed;
+}
+
+} // namespace BomCsv

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "bom/billofmaterials.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+// The materials list as a text file for spreadsheets, the same for the export and for the list
+// kept between runs: UTF-8 with a byte-order mark, fields separated by ";", decimal commas, a
+// heading line, one line per item in the order shown (grouped), masses in kilograms with three
+// decimals and the item's total last. A field holding ";", a quote or a line break is quoted,
+// its quotes doubled.
+namespace BomCsv {
+
+inline constexpr int FieldCount = 8;
+
+QByteArray write(const BillOfMaterials &list);
+
+struct Line
+{
+    int number = 0; // 1-based line of the file
+    QStringList fields;
+};
+
+struct Parsed
+{
+    QList<Line> lines;   // the item lines, with the right number of fields
+    QList<int> damaged;  // lines that are not item lines: fields missing or left over, an
+                         // unclosed quote
+};
+
+// Reads the lines of a file. A first line that begins with "№" is the heading; blank lines are
+// passed over; a missing byte-order mark is no fault.
+Parsed parse(const QByteArray &bytes);
+
+// One line's fields joined, quoted where needed, with this separator.
+QString joinFields(const QStringList &fields, QChar separator);
+
+} // namespace BomCsv

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "calc/massrules.h"
+
+#include <QString>
+#include <QStringList>
+
+// Which of the calculator's inputs an item's mass rule reads, worked out from its calculation
+// state as the mass rules choose their rule.
+enum class BomRule {
+    ByLength,    // length and pieces
+    PerPiece,    // pieces
+    PerArea,     // area
+    SmoothSheet, // width, length and pieces; the unit mass is the thickness
+    RibbedSheet, // width, length and pieces
+    None,        // no rule applies
+};
+
+BomRule ruleOf(const CalcState &state);
+
+// The product options of the two mesh kinds, as their option buttons set the state.
+enum class ProductOption { None, Rhombic, Square, Wire3, Wire4, Wire5 };
+
+// One line of the materials list: what the calculator showed when it was added, and what the
+// mass rules need to work it out again when its length or quantity changes. Lengths are kept
+// in millimetres and masses in kilograms, whatever units the calculator showed.
+struct BomItem
+{
+    QString title;          // the kind's title, as the data panel showed it
+    QString name;           // Наименование: the title without its standard
+    QString standard;       // Стандарт: the row's own standard where its table names one
+    QString rowDesignation; // the size as a designer writes it, with the product option
+    ProductOption option = ProductOption::None;
+    int rowPosition = -1;   // 0-based position of the size row in its table
+    QStringList cells;      // the size row as the base holds it: the rules read its cells
+    CalcState state;        // MassDivisor 1 (kilograms), LengthDivisor 1000 (millimetres)
+    CalcInputs inputs;      // width and length in millimetres, area in m²
+    double onePiece = 0;    // kg (of 1 m² under the per-area rule)
+    double total = 0;       // kg
+
+    BomRule rule() const { return ruleOf(state); }
+    // The rule reads a length (or, per area, an area) and a number of pieces.
+    bool hasLength() const;
+    bool hasQuantity() const;
+    // The length column's figure: the length in mm, or the area in m² under the per-area rule.
+    double lengthValue() const;
+};
+
+// Works both masses out again from the item's state, inputs and row; false (and the masses
+// left as they were) when the rules give no result.
+bool recompute(BomItem &item);
+
+// The same item with another length (area under the per-area rule) or number of pieces,
+// recomputed; nothing for a figure that is negative or not finite, for an input the rule does
+// not read, or when the rules give no result.
+std::optional<BomItem> withLength(const BomItem &item, double value);
+std::optional<BomItem> withQuantity(const BomItem &item, double value);

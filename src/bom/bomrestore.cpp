@@ -1,0 +1,170 @@
+#include "bom/bomrestore.h"
+
+#include "bom/bomcapture.h"
+#include "bom/bomdesignation.h"
+#include "bom/bomtable.h"
+#include "catalogue/recordsetmodel.h"
+
+#include <algorithm>
+
+BaseKindRows::BaseKindRows(const QString &databasePath, const QString &driver)
+    : m_source(driver)
+{
+    m_attached = m_source.setDatabaseName(databasePath);
+}
+
+const QList<QStringList> *BaseKindRows::rows(const Catalogue::Kind &kind)
+{
+    const QString source = QString::fromUtf8(kind.recordSource);
+    auto found = m_tables.find(source);
+    if (found == m_tables.end()) {
+        std::optional<QList<QStringList>> table;
+        m_source.setRecordSource(source);
+        if (m_attached && m_source.Refresh()) {
+            const RecordSetModel *records = m_source.records();
+            QList<QStringList> read;
+            read.reserve(records->rowCount());
+            for (int r = 0; r < records->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < records->columnCount(); ++c)
+                    cells.append(records->cell(r, c));
+                read.append(cells);
+            }
+            table = read;
+        }
+        found = m_tables.insert(source, table);
+    }
+    return found->has_value() ? &found->value() : nullptr;
+}
+
+namespace BomRestore {
+
+namespace {
+
+struct SizeRow
+{
+    int row;
+    ProductOption option;
+};
+
+using SizeIndex = QHash<QString, SizeRow>;
+
+QString kindId(const Catalogue::Kind &kind)
+{
+    return QStringLiteral("%1/%2/%3").arg(kind.toolbar).arg(kind.button).arg(int(kind.answer));
+}
+
+SizeIndex indexOf(const Catalogue::Kind &kind, const QList<QStringList> &rows)
+{
+    SizeIndex index;
+    for (int r = 0; r < rows.size(); ++r)
+        for (ProductOption option : BomDesignation::optionsFor(kind, r))
+            index.insert(BomDesignation::key(BomDesignation::rowDesignation(kind, rows.at(r), option, QLocale::c())),
+                         {r, option});
+    return index;
+}
+
+// A figure of the file: decimal comma or point, nothing else around it.
+std::optional<double> figure(const QString &text)
+{
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = t.toDouble(&ok);
+    if (!ok || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+class Restorer
+{
+public:
+    explicit Restorer(BomKindRows &rows) : m_rows(rows)
+    {
+        for (const Catalogue::Kind &kind : Catalogue::kinds())
+            m_kinds.insert(BomDesignation::splitTitle(QString::fromUtf8(kind.title)).name, kind);
+    }
+
+    std::optional<BomItem> item(const QStringList &f)
+    {
+        const auto kind = m_kinds.constFind(f.at(BomTable::Name).trimmed());
+        if (kind == m_kinds.cend())
+            return std::nullopt;
+        const QList<QStringList> *rows = m_rows.rows(*kind);
+        if (!rows)
+            return std::nullopt;
+        const SizeIndex &index = sizeIndex(*kind, *rows);
+
+        QString size = f.at(BomTable::Size);
+        CalcInputs inputs;
+        const bool sheet = kind->calcMode == 3 || kind->calcMode == 4;
+        if (sheet) {
+            const std::optional<BomDesignation::SheetParts> parts = BomDesignation::splitSheetSize(size);
+            if (!parts)
+                return std::nullopt;
+            size = parts->row;
+            inputs.width = parts->width;
+        }
+        const auto found = index.constFind(BomDesignation::key(size));
+        if (found == index.cend())
+            return std::nullopt;
+        const QStringList &cells = rows->at(found->row);
+        const std::optional<CalcState> state = stateFor(*kind, found->row, cells, found->option);
+        if (!state)
+            return std::nullopt;
+
+        BomCapture capture{*kind, found->row, cells, *state, inputs};
+        const BomRule rule = ruleOf(*state);
+        const std::optional<double> length = figure(f.at(BomTable::Length));
+        const std::optional<double> pieces = figure(f.at(BomTable::Quantity));
+        if (rule != BomRule::PerPiece && !length)
+            return std::nullopt;
+        if (rule != BomRule::PerArea && !pieces)
+            return std::nullopt;
+        if (rule == BomRule::PerArea)
+            capture.inputs.area = *length;
+        else if (rule != BomRule::PerPiece)
+            capture.inputs.length = *length;
+        if (rule != BomRule::PerArea)
+            capture.inputs.pieces = *pieces;
+
+        std::optional<BomItem> item = makeItem(capture);
+        if (!item || item->standard != f.at(BomTable::Standard).trimmed())
+            return std::nullopt;
+        return item;
+    }
+
+private:
+    const SizeIndex &sizeIndex(const Catalogue::Kind &kind, const QList<QStringList> &rows)
+    {
+        const QString id = kindId(kind);
+        auto found = m_indexes.find(id);
+        if (found == m_indexes.end())
+            found = m_indexes.insert(id, indexOf(kind, rows));
+        return *found;
+    }
+
+    BomKindRows &m_rows;
+    QHash<QString, Catalogue::Kind> m_kinds;
+    QHash<QString, SizeIndex> m_indexes;
+};
+
+} // namespace
+
+Result restore(const BomCsv::Parsed &parsed, BomKindRows &rows)
+{
+    Result result;
+    result.skipped = parsed.damaged;
+    Restorer restorer(rows);
+    result.items.reserve(parsed.lines.size());
+    for (const BomCsv::Line &line : parsed.lines) {
+        if (std::optional<BomItem> item = restorer.item(line.fields))
+            result.items.append(*item);
+        else
+            result.skipped.append(line.number);
+    }
+    std::sort(result.skipped.begin(), result.skipped.end());
+    return result;
+}
+
+} // namespace BomRestore

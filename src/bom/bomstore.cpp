@@ -1,0 +1,66 @@
+#include "bom/bomstore.h"
+
+#include "bom/bomcsv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace BomStore {
+
+namespace {
+// The one place the kept list's file name is written.
+const QString KeptListFileName = QStringLiteral("specification.csv");
+} // namespace
+
+QString keptListPath(const QString &userDataDir)
+{
+    return QDir(userDataDir).filePath(KeptListFileName);
+}
+
+Loaded load(const QString &path, BomKindRows &rows)
+{
+    Loaded loaded;
+    QFile file(path);
+    loaded.found = file.exists();
+    if (!loaded.found || !file.open(QIODevice::ReadOnly))
+        return loaded;
+    loaded.readable = true;
+    loaded.result = BomRestore::restore(BomCsv::parse(file.readAll()), rows);
+    return loaded;
+}
+
+bool save(const BillOfMaterials &list, const QString &path, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return fail(QStringLiteral("не могу создать папку %1").arg(QFileInfo(path).absolutePath()));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    file.write(BomCsv::write(list));
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+QString damagedMessage(const QString &path, const Loaded &loaded)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    if (!loaded.readable)
+        return QStringLiteral("Не могу прочитать файл спецификации %1 !").arg(file);
+    QStringList lines;
+    for (int line : loaded.result.skipped)
+        lines.append(QString::number(line));
+    return QStringLiteral("Файл спецификации %1 прочитан не полностью: пропущены строки %2. "
+                          "Прочитано изделий: %3.")
+        .arg(file, lines.join(QStringLiteral(", ")))
+        .arg(loaded.result.items.size());
+}
+
+} // namespace BomStore
