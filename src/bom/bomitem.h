@@ -3,6 +3,7 @@
 #include "calc/massrules.h"
 
 #include <QString>
+#include <QMetaType>
 #include <QStringList>
 
 // Which of the calculator's inputs an item's mass rule reads, worked out from its calculation
@@ -55,3 +56,5 @@ bool recompute(BomItem &item);
 // not read, or when the rules give no result.
 std::optional<BomItem> withLength(const BomItem &item, double value);
 std::optional<BomItem> withQuantity(const BomItem &item, double value);
+
+Q_DECLARE_METATYPE(BomItem)

@@ -1,0 +1,323 @@
+// The materials list: items made from the built base as the calculator makes them, grouped by
+// standard, edited and recomputed, moved and removed, every change undone and redone; the
+// grouped table with its subtotals and totals.
+
+#include "basefixture.h"
+#include "bom/billofmaterials.h"
+#include "bom/bomdesignation.h"
+#include "bom/bomtable.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// Items with masses worked by hand from the built tables.
+struct Items
+{
+    BaseFixture base;
+    // 3.77 kg/m × 6 m = 22.62 kg; × 10 = 226.2 kg
+    BomItem angle() { return base.item(BaseFixture::kind(2, 10), {"50", "5"}, {0, 6000, 10, 0}); }
+    // 3.91 kg/m × 2.5 m = 9.775 kg; × 4 = 39.1 kg
+    BomItem angle63() { return base.item(BaseFixture::kind(2, 8), {"63", "40", "5"}, {0, 2500, 4, 0}); }
+    // 5.81 kg/m × 6 m = 34.86; × 2 = 69.72 (ГОСТ 8278-83)
+    BomItem channel() { return base.item(BaseFixture::kind(2, 6), {"100", "50", "4"}, {0, 6000, 2, 0}); }
+    // 67.55 kg per 1000: 0.06755 kg; × 100 = 6.755 kg
+    BomItem bolt() { return base.item(BaseFixture::kind(4, 8), {"12", "60"}, {0, 0, 100, 0}); }
+    // 0.888 kg/m × 11.7 m = 10.3896 kg; × 4 = 41.5584 kg
+    BomItem rebar() { return base.item(BaseFixture::kind(3, 2), {"12"}, {0, 11700, 4, 0}); }
+    // 4.52 kg/m² × 12.5 m² = 56.5 kg
+    BomItem mesh() { return base.item(BaseFixture::kind(3, 4), {"5"}, {0, 0, 0, 12.5}, ProductOption::Rhombic); }
+    // 10 mm × 7850 kg/m³ × 1.5 m × 6 m = 706.5 kg; × 2 = 1413 kg
+    BomItem sheet() { return base.item(BaseFixture::kind(5, 2), {"10"}, {1500, 6000, 2, 0}); }
+};
+
+QStringList sizes(const BillOfMaterials &list)
+{
+    QStringList out;
+    for (const BomItem &item : list.items())
+        out.append(BomDesignation::designation(item));
+    return out;
+}
+
+} // namespace
+
+class TestBillOfMaterials : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    // The masses an item is made with, per rule, in kilograms, lengths given in millimetres or
+    // metres.
+    void itemMasses_data()
+    {
+        QTest::addColumn<BomItem>("item");
+        QTest::addColumn<double>("onePiece");
+        QTest::addColumn<double>("total");
+        QTest::addColumn<double>("length");
+        Items items;
+        QTest::newRow("angle by length") << items.angle() << 22.62 << 226.2 << 6000.0;
+        QTest::newRow("bolt per piece") << items.bolt() << 0.06755 << 6.755 << 0.0;
+        QTest::newRow("mesh per area: 1 m², the area") << items.mesh() << 4.52 << 56.5 << 12.5;
+        QTest::newRow("smooth sheet") << items.sheet() << 706.5 << 1413.0 << 6000.0;
+        QTest::newRow("rebar typed in metres") << items.base.item(BaseFixture::kind(3, 2), {"12"}, {0, 11.7, 4, 0}, ProductOption::None, 1)
+                                               << 10.3896 << 41.5584 << 11700.0;
+        QTest::newRow("sheet typed in metres") << items.base.item(BaseFixture::kind(5, 2), {"10"}, {1.5, 6, 2, 0}, ProductOption::None, 1)
+                                               << 706.5 << 1413.0 << 6000.0;
+    }
+    void itemMasses()
+    {
+        QFETCH(BomItem, item);
+        QFETCH(double, onePiece);
+        QFETCH(double, total);
+        QFETCH(double, length);
+        QCOMPARE(item.onePiece, onePiece);
+        QCOMPARE(item.total, total);
+        QCOMPARE(item.state.MassDivisor, int16_t(1));
+        QCOMPARE(item.state.LengthDivisor, int16_t(1000));
+        if (item.hasLength())
+            QCOMPARE(item.lengthValue(), length);
+    }
+
+    // The calculator showing tonnes makes the same item in kilograms.
+    void tonnesBecomeKilograms()
+    {
+        Items items;
+        const Catalogue::Kind k = BaseFixture::kind(2, 10);
+        const int row = items.base.find(k, {"50", "5"});
+        CalcState state = *stateFor(k, row, items.base.cells(k, row), ProductOption::None);
+        state.MassDivisor = 1000;
+        const std::optional<BomItem> item = makeItem({k, row, items.base.cells(k, row), state, {0, 6000, 10, 0}});
+        QVERIFY(item);
+        QCOMPARE(item->total, 226.2);
+        // No rule, no item.
+        state.MassColumn = -7;
+        QVERIFY(!makeItem({k, row, items.base.cells(k, row), state, {0, 6000, 10, 0}}));
+    }
+
+    // A new item goes to the end of its standard's group; a new standard opens a group at the
+    // end; the groups' subtotals and the total follow.
+    void addGroupsByStandard()
+    {
+        Items items;
+        BillOfMaterials list;
+        QCOMPARE(list.add(items.angle()), 0);
+        QCOMPARE(list.add(items.bolt()), 1);
+        QCOMPARE(list.add(items.angle63()), 2);
+        QCOMPARE(list.add(items.angle()), 1); // ГОСТ 8509-93 again: after the first angle
+        QCOMPARE(list.add(items.rebar()), 4);
+        QCOMPARE(sizes(list), (QStringList{"50×5", "50×5", "М12×60", "63×40×5", "Ø12"}));
+        const QList<BillOfMaterials::Group> &groups = list.groups();
+        QCOMPARE(groups.size(), 4);
+        QCOMPARE(groups.at(0).standard, QStringLiteral("ГОСТ 8509-93"));
+        QCOMPARE(groups.at(0).count, 2);
+        QCOMPARE(groups.at(0).totalKg, 452.4);
+        QCOMPARE(groups.at(1).standard, QStringLiteral("ГОСТ 7798-70"));
+        QCOMPARE(groups.at(1).first, 2);
+        QCOMPARE(groups.at(1).totalKg, 6.755);
+        QCOMPARE(groups.at(2).standard, QStringLiteral("ГОСТ 8510-86"));
+        QCOMPARE(groups.at(3).totalKg, 41.5584);
+        QCOMPARE(list.totalKg(), 452.4 + 6.755 + 39.1 + 41.5584);
+    }
+
+    // Edits recompute both masses through the item's own rule.
+    void editsRecompute_data()
+    {
+        QTest::addColumn<BomItem>("item");
+        QTest::addColumn<bool>("length");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("onePiece");
+        QTest::addColumn<double>("total");
+        QTest::addColumn<QString>("size");
+        Items items;
+        QTest::newRow("angle length") << items.angle() << true << 3000.0 << 11.31 << 113.1 << "50×5";
+        QTest::newRow("angle quantity") << items.angle() << false << 3.0 << 22.62 << 67.86 << "50×5";
+        QTest::newRow("bolt quantity") << items.bolt() << false << 250.0 << 0.06755 << 16.8875 << "М12×60";
+        QTest::newRow("mesh area") << items.mesh() << true << 20.0 << 4.52 << 90.4 << "5-1,2 (ромб)";
+        QTest::newRow("sheet length, in its size too") << items.sheet() << true << 3000.0 << 353.25 << 706.5
+                                                       << "10 мм, 1500×3000";
+        QTest::newRow("quantity 0") << items.rebar() << false << 0.0 << 10.3896 << 0.0 << "Ø12";
+    }
+    void editsRecompute()
+    {
+        QFETCH(BomItem, item);
+        QFETCH(bool, length);
+        QFETCH(double, value);
+        QFETCH(double, onePiece);
+        QFETCH(double, total);
+        QFETCH(QString, size);
+        BillOfMaterials list;
+        list.add(item);
+        QSignalSpy changes(&list, &BillOfMaterials::changed);
+        QVERIFY(length ? list.setLength(0, value) : list.setQuantity(0, value));
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(list.items().at(0).onePiece, onePiece);
+        QCOMPARE(list.items().at(0).total, total);
+        QCOMPARE(BomDesignation::designation(list.items().at(0)), size);
+        QCOMPARE(list.totalKg(), total);
+        list.undoStack()->undo();
+        QCOMPARE(list.items().at(0).total, item.total);
+        QCOMPARE(changes.size(), 2);
+    }
+
+    // What an edit cannot be: the list, its undo and its notices stay as they were.
+    void editsRefused_data()
+    {
+        QTest::addColumn<BomItem>("item");
+        QTest::addColumn<bool>("length");
+        QTest::addColumn<double>("value");
+        Items items;
+        QTest::newRow("negative length") << items.angle() << true << -1.0;
+        QTest::newRow("negative quantity") << items.angle() << false << -2.0;
+        QTest::newRow("not a number") << items.angle() << true << std::nan("");
+        QTest::newRow("infinite") << items.angle() << false << HUGE_VAL;
+        QTest::newRow("the same length") << items.angle() << true << 6000.0;
+        QTest::newRow("a bolt's length") << items.bolt() << true << 100.0;
+        QTest::newRow("a mesh's quantity") << items.mesh() << false << 3.0;
+    }
+    void editsRefused()
+    {
+        QFETCH(BomItem, item);
+        QFETCH(bool, length);
+        QFETCH(double, value);
+        BillOfMaterials list;
+        list.add(item);
+        QSignalSpy changes(&list, &BillOfMaterials::changed);
+        QVERIFY(!(length ? list.setLength(0, value) : list.setQuantity(0, value)));
+        QCOMPARE(changes.size(), 0);
+        QCOMPARE(list.undoStack()->count(), 1);
+        QCOMPARE(list.items().at(0).total, item.total);
+        QVERIFY(!list.setLength(1, 10) && !list.setQuantity(-1, 10));
+    }
+
+    // Moves stay within the group; its edges refuse.
+    void movesWithinTheGroup()
+    {
+        Items items;
+        BillOfMaterials list;
+        list.add(items.angle());
+        list.add(items.bolt());
+        BomItem second = items.angle();
+        list.setQuantity(0, 1); // tell the two angles apart: 22.62 kg and 226.2 kg
+        list.add(second);
+        QCOMPARE(list.items().at(0).total, 22.62);
+        QVERIFY(list.move(0, 1));
+        QCOMPARE(list.items().at(0).total, 226.2);
+        QCOMPARE(list.items().at(1).total, 22.62);
+        QVERIFY(!list.move(1, 1)); // the bolt's group below
+        QVERIFY(!list.move(2, -1)); // the angles' group above
+        QVERIFY(!list.move(0, -1));
+        QVERIFY(!list.move(2, 1));
+        QVERIFY(!list.move(0, 2));
+        list.undoStack()->undo();
+        QCOMPARE(list.items().at(0).total, 22.62);
+    }
+
+    // Every kind of change is undone in turn, back to the empty list, and redone.
+    void undoEveryChange()
+    {
+        Items items;
+        BillOfMaterials list;
+        QSignalSpy changes(&list, &BillOfMaterials::changed);
+        list.add(items.angle());
+        list.add(items.bolt());
+        list.add(items.angle63());
+        list.setLength(0, 3000);
+        list.remove({2, 0, 2, 7});
+        QCOMPARE(sizes(list), QStringList{"М12×60"});
+        list.replaceAll({items.rebar(), items.bolt(), items.rebar()}, QStringLiteral("открытие"));
+        QCOMPARE(sizes(list), (QStringList{"Ø12", "Ø12", "М12×60"}));
+        QCOMPARE(changes.size(), 6);
+
+        QUndoStack *undo = list.undoStack();
+        undo->undo();
+        QCOMPARE(sizes(list), QStringList{"М12×60"});
+        undo->undo();
+        QCOMPARE(sizes(list), (QStringList{"50×5", "М12×60", "63×40×5"}));
+        QCOMPARE(list.items().at(0).total, 113.1);
+        undo->undo();
+        QCOMPARE(list.items().at(0).total, 226.2);
+        undo->undo();
+        undo->undo();
+        undo->undo();
+        QCOMPARE(list.count(), 0);
+        QCOMPARE(list.totalKg(), 0.0);
+        QCOMPARE(changes.size(), 12);
+        while (undo->canRedo())
+            undo->redo();
+        QCOMPARE(sizes(list), (QStringList{"Ø12", "Ø12", "М12×60"}));
+        QCOMPARE(list.totalKg(), 2 * 41.5584 + 6.755);
+    }
+
+    // The list read at start is no change: nothing to undo and no notice, and it is grouped.
+    void loadIsNoChange()
+    {
+        Items items;
+        BillOfMaterials list;
+        list.add(items.bolt());
+        QSignalSpy changes(&list, &BillOfMaterials::changed);
+        QSignalSpy loads(&list, &BillOfMaterials::loaded);
+        list.load({items.angle(), items.bolt(), items.angle63(), items.angle()});
+        QCOMPARE(changes.size(), 0);
+        QCOMPARE(loads.size(), 1);
+        QVERIFY(!list.undoStack()->canUndo());
+        QCOMPARE(sizes(list), (QStringList{"50×5", "50×5", "М12×60", "63×40×5"}));
+    }
+
+    // The table as drawn: a heading, the items and a subtotal per standard, the totals in kg
+    // and t; the length column's heading names what the items measure.
+    void groupedTable()
+    {
+        Items items;
+        BillOfMaterials list;
+        list.add(items.angle());
+        list.add(items.channel());
+        list.add(items.angle());
+        using K = BomTable::RowKind;
+        const QList<BomTable::Row> rows = BomTable::rows(list);
+        QList<K> kinds;
+        for (const BomTable::Row &row : rows)
+            kinds.append(row.kind);
+        QCOMPARE(kinds, (QList<K>{K::GroupHeading, K::Item, K::Item, K::Subtotal, K::GroupHeading, K::Item,
+                                  K::Subtotal, K::TotalKg, K::TotalTonnes}));
+        const auto cell = [&](int row, int column) { return BomTable::cell(list, rows.at(row), column); };
+        QCOMPARE(cell(0, BomTable::Number), QStringLiteral("ГОСТ 8509-93"));
+        QCOMPARE(BomTable::itemFields(list, 1),
+                 (QStringList{"2", "Уголок равнобокий", "ГОСТ 8509-93", "50×5", "6000", "10", "22,620", "226,200"}));
+        QCOMPARE(cell(3, BomTable::Name), QStringLiteral("Итого по ГОСТ 8509-93"));
+        QCOMPARE(cell(3, BomTable::Mass), QStringLiteral("452,400"));
+        QCOMPARE(cell(5, BomTable::Number), QStringLiteral("3"));
+        QCOMPARE(cell(6, BomTable::Mass), QStringLiteral("69,720"));
+        QCOMPARE(cell(7, BomTable::Name), QStringLiteral("Всего, кг"));
+        QCOMPARE(cell(7, BomTable::Mass), QStringLiteral("522,120"));
+        QCOMPARE(cell(8, BomTable::Name), QStringLiteral("Всего, т"));
+        QCOMPARE(cell(8, BomTable::Mass), QStringLiteral("0,522"));
+        QCOMPARE(BomTable::itemFields(list, 0, QLocale::c()).mid(6), (QStringList{"22.620", "226.200"}));
+
+        QCOMPARE(BomTable::headings(list.items()).at(BomTable::Length), QStringLiteral("Длина, мм"));
+        QCOMPARE(BomTable::headings({items.mesh()}).at(BomTable::Length), QStringLiteral("Площадь, м2"));
+        QCOMPARE(BomTable::headings({items.mesh(), items.bolt()}).at(BomTable::Length),
+                 QStringLiteral("Длина, мм / площадь, м2"));
+        QVERIFY(BomTable::rows(BillOfMaterials()).isEmpty());
+    }
+
+    // Grouping keeps the order of first appearance and the order within each group.
+    void groupedIsStable()
+    {
+        Items items;
+        BomItem a1 = items.angle(), a2 = items.angle(), b = items.bolt(), r = items.rebar();
+        a2.inputs.pieces = 2;
+        const QList<BomItem> sorted = BillOfMaterials::grouped({b, a1, r, a2, b});
+        QStringList order;
+        for (const BomItem &item : sorted)
+            order.append(item.rowDesignation + QString::number(item.inputs.pieces));
+        QCOMPARE(order, (QStringList{"М12×60100", "М12×60100", "50×510", "50×52", "Ø124"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBillOfMaterials)
+#include "tst_billofmaterials.moc"
