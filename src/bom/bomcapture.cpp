@@ -89,14 +89,14 @@ std::optional<CalcState> stateFor(const Catalogue::Kind &kind, int rowPosition,
     return state;
 }
 
-std::optional<BomItem> makeItem(const BomCapture &capture, const QLocale &locale)
+std::optional<BomItem> makeItem(const BomCapture &capture)
 {
     BomItem item;
     item.title = QString::fromUtf8(capture.kind.title);
     item.name = BomDesignation::splitTitle(item.title).name;
     item.standard = BomDesignation::standard(capture.kind, capture.cells, capture.rowPosition);
     item.option = optionOf(capture.kind, capture.rowPosition, capture.cells, capture.state);
-    item.rowDesignation = BomDesignation::rowDesignation(capture.kind, capture.cells, item.option, locale);
+    item.rowDesignation = BomDesignation::rowDesignation(capture.kind, capture.cells, item.option, QLocale::c());
     item.rowPosition = capture.rowPosition;
     item.cells = capture.cells;
     item.state = capture.state;

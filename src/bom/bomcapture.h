@@ -3,8 +3,6 @@
 #include "bom/bomitem.h"
 #include "catalogue/catalogue.h"
 
-#include <QLocale>
-
 #include <optional>
 
 // The row facts of the two mesh kinds that set their calculation state, as the size selection
@@ -42,4 +40,4 @@ std::optional<CalcState> stateFor(const Catalogue::Kind &kind, int rowPosition,
 // The item: its name, standard and size from the kind and row, lengths turned into
 // millimetres and masses into kilograms, both masses worked out by the mass rules. Nothing
 // when the rules give no result (no rule, an arithmetic error).
-std::optional<BomItem> makeItem(const BomCapture &capture, const QLocale &locale = QLocale());
+std::optional<BomItem> makeItem(const BomCapture &capture);

@@ -165,10 +165,12 @@ QString sheetSize(double widthMm, double lengthMm, const QLocale &locale)
 
 QString designation(const BomItem &item, const QLocale &locale)
 {
+    QString text = item.rowDesignation;
+    text.replace(decimalPoint(), locale.decimalPoint());
     const BomRule rule = item.rule();
     if (rule == BomRule::SmoothSheet || rule == BomRule::RibbedSheet)
-        return item.rowDesignation + sheetSize(item.inputs.width, item.inputs.length, locale);
-    return item.rowDesignation;
+        text += sheetSize(item.inputs.width, item.inputs.length, locale);
+    return text;
 }
 
 std::optional<SheetParts> splitSheetSize(const QString &designation)

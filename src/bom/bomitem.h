@@ -30,7 +30,8 @@ struct BomItem
     QString title;          // the kind's title, as the data panel showed it
     QString name;           // Наименование: the title without its standard
     QString standard;       // Стандарт: the row's own standard where its table names one
-    QString rowDesignation; // the size as a designer writes it, with the product option
+    QString rowDesignation; // the size as a designer writes it, with the product option; its
+                            // decimal points as the base has them, shown the regional way
     ProductOption option = ProductOption::None;
     int rowPosition = -1;   // 0-based position of the size row in its table
     QStringList cells;      // the size row as the base holds it: the rules read its cells
