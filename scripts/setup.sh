@@ -13,6 +13,8 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation
     libbenchmark-dev
+    libxlsxwriter-dev
+    python3 unzip poppler-utils
     xvfb xauth imagemagick
 )
 missing=()
