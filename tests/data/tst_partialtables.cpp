@@ -3,8 +3,8 @@
 // the number of rows it names is the number the base holds.
 
 #include "basetables.h"
+#include "catalogue/csvtable.h"
 #include "catalogue/partialtables.h"
-#include "csvtable.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 // The database is written to a temporary file beside the output and renamed into place only
 // when every table went in, so a failed run never leaves a half-written base behind.
 
-#include "csvtable.h"
+#include "catalogue/csvtable.h"
 
 #include "catalogue/partialtables.h"
 
