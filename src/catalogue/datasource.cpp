@@ -17,6 +17,18 @@ int nextConnectionNumber()
     return ++number;
 }
 
+// A row with a cell for every column of the table, cut down to the selected columns.
+QStringList projected(const QStringList &row, const QStringList &tableColumns, const QStringList &selected)
+{
+    if (selected.isEmpty())
+        return row;
+    QStringList cells;
+    cells.reserve(selected.size());
+    for (const QString &column : selected)
+        cells.append(row.value(tableColumns.indexOf(column)));
+    return cells;
+}
+
 bool fail(QString *error, const QString &why)
 {
     if (error)
@@ -115,7 +127,11 @@ bool DataSource::Refresh(QString *error)
     if (query.lastError().isValid())
         return fail(error, query.lastError().text());
     m_partialNote = readPartialNote(source->table);
-    m_records.reset(columns, std::move(rows));
+    const int baseRows = int(rows.size());
+    if (m_extraRows)
+        for (const QStringList &row : m_extraRows(source->table, tableColumns, baseRows))
+            rows.append(projected(row, tableColumns, source->columns));
+    m_records.reset(columns, std::move(rows), baseRows);
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 // The data source of the size grid: a database file, a record source (a table name or a
 // catalogue SQL text), and the record set that Refresh reads. The file is only ever read:
 // it is opened read-only and never created.
@@ -35,6 +37,14 @@ public:
     // a base that has no such list.
     QString PartialNote() const { return m_partialNote; }
 
+    // Rows that follow the base's rows of a table, such as the user's own sizes: given the
+    // table, its columns in table order and how many rows the base gave, the rows to add, each
+    // with a cell for every column of the table. Refresh projects them onto the record source's
+    // columns and puts them after the base's rows, whatever the ordering.
+    using ExtraRows =
+        std::function<QList<QStringList>(const QString &table, const QStringList &columns, int baseRows)>;
+    void setExtraRows(ExtraRows supply) { m_extraRows = std::move(supply); }
+
     RecordSetModel *records() { return &m_records; }
     const RecordSetModel *records() const { return &m_records; }
 
@@ -47,6 +57,7 @@ private:
     QString m_connection;
     QString m_databaseName;
     QString m_recordSource;
+    ExtraRows m_extraRows;
     RecordSetModel m_records;
     QString m_partialNote;
 };

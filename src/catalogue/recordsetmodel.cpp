@@ -2,16 +2,28 @@
 
 #include "catalogue/celldisplay.h"
 
+#include <QColor>
+
+#include <algorithm>
+
+namespace {
+
+// The user's own rows stand out from the grid's green.
+const QColor OwnRowBackground(255, 255, 200);
+
+} // namespace
+
 RecordSetModel::RecordSetModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
 }
 
-void RecordSetModel::reset(const QStringList &columns, QList<QStringList> rows)
+void RecordSetModel::reset(const QStringList &columns, QList<QStringList> rows, int baseRows)
 {
     beginResetModel();
     m_columns = columns;
     m_rows = std::move(rows);
+    m_baseRows = baseRows < 0 ? int(m_rows.size()) : std::min(baseRows, int(m_rows.size()));
     endResetModel();
 }
 
@@ -39,6 +51,12 @@ int RecordSetModel::columnCount(const QModelIndex &parent) const
 
 QVariant RecordSetModel::data(const QModelIndex &index, int role) const
 {
+    if (index.isValid() && isOwnRow(index.row())) {
+        if (role == Qt::BackgroundRole)
+            return OwnRowBackground;
+        if (role == Qt::ToolTipRole)
+            return QStringLiteral("Свой размер");
+    }
     if (role != Qt::DisplayRole || !index.isValid())
         return QVariant();
     // Shown with the regional decimal separator; cell() keeps the stored text for the rules.

@@ -333,6 +333,23 @@ int Form1::CurrentRowPosition() const
     return current.isValid() ? current.row() : -1;
 }
 
+void Form1::RefreshSizes(int row)
+{
+    const int column = std::max(grid()->currentIndex().column(), 0);
+    m_refreshing = true;
+    const bool refreshed = m_data->Refresh();
+    m_refreshing = false;
+    if (!refreshed) {
+        endAfterDatabaseFailure();
+        return;
+    }
+    const RecordSetModel *records = m_data->records();
+    if (row >= 0 && row < records->rowCount())
+        grid()->setCurrentIndex(records->index(row, std::min(column, records->columnCount() - 1)));
+    else
+        Recalculate();
+}
+
 // ---- Mass computation ----------------------------------------------------------------------
 
 CalcOutcome::Kind Form1::Recalculate()

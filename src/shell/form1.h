@@ -66,6 +66,10 @@ public:
     std::optional<QString> ReadCell(int column) const;
     // The 0-based position of the current row, -1 without one.
     int CurrentRowPosition() const;
+    // Reads the chosen kind's table again (its own sizes changed) and moves to the row as the
+    // user's move would, drawing and rule included; without that row only the results are
+    // recomputed.
+    void RefreshSizes(int row);
 
     // Handlers.
     void Command1_Click();

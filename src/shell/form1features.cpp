@@ -1,5 +1,6 @@
 #include "shell/form1.h"
 
+#include "ownsizes/ownsizecommands.h"
 #include "reverse/reversedialog.h"
 #include "sizesearch/sizesearchdialog.h"
 
@@ -9,4 +10,5 @@ void Form1::attachFeatures()
 {
     ReverseDialog::attachTo(*this);
     SizeSearchDialog::attachTo(*this, *grid());
+    new OwnSizeCommands(this);
 }

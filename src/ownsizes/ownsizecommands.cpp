@@ -1,0 +1,138 @@
+#include "ownsizes/ownsizecommands.h"
+
+#include "catalogue/datasource.h"
+#include "catalogue/kindtoolbar.h"
+#include "ownsizes/ownsizedialog.h"
+#include "ownsizes/sizeentry.h"
+#include "platform/usermessages.h"
+#include "shell/form1.h"
+
+#include <QAction>
+#include <QTableView>
+
+OwnSizeCommands::OwnSizeCommands(Form1 *window)
+    : QObject(window)
+    , m_window(window)
+    , m_grid(window->findChild<QTableView *>(QStringLiteral("DBGrid2")))
+    , m_store(window->environment().userDataDir, window->environment().messages)
+{
+    setObjectName(QStringLiteral("OwnSizeCommands"));
+    window->dataSource()->setExtraRows(
+        [this](const QString &table, const QStringList &columns, int baseRows) {
+            return m_store.rows(table, columns, baseRows);
+        });
+
+    m_add = command(QStringLiteral("AddOwnSize"), QStringLiteral("Добавить размер…"),
+                    {QKeySequence(Qt::Key_Insert)}, &OwnSizeCommands::addSize);
+    m_change = command(QStringLiteral("ChangeOwnSize"), QStringLiteral("Изменить…"),
+                       {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+                       &OwnSizeCommands::changeSize);
+    m_remove = command(QStringLiteral("RemoveOwnSize"), QStringLiteral("Удалить"),
+                       {QKeySequence(Qt::Key_Delete)}, &OwnSizeCommands::removeSize);
+
+    // The commands follow the table and the row: a new record set, a move in the grid, and a
+    // kind or group press (which may leave the record set as it was).
+    connect(window->dataSource()->records(), &QAbstractItemModel::modelReset, this,
+            &OwnSizeCommands::updateCommands);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &OwnSizeCommands::updateCommands);
+    for (KindToolbar *toolbar : window->findChildren<KindToolbar *>())
+        connect(toolbar, &KindToolbar::buttonClick, this, &OwnSizeCommands::updateCommands);
+    updateCommands();
+}
+
+QAction *OwnSizeCommands::command(const QString &name, const QString &text,
+                                  const QList<QKeySequence> &keys, void (OwnSizeCommands::*run)())
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    connect(action, &QAction::triggered, this, run);
+    m_window->addGridCommand(action);
+    return action;
+}
+
+std::optional<OwnSizeCommands::Shown> OwnSizeCommands::shown() const
+{
+    const std::optional<Catalogue::Kind> &kind = m_window->currentKind();
+    if (!kind || m_grid->isHidden())
+        return std::nullopt;
+    const QString recordSource = QString::fromUtf8(kind->recordSource);
+    const std::optional<RecordSource> source = RecordSource::parse(recordSource);
+    // The record set must be the kind's own and its table one with a file of own sizes.
+    if (!source || m_window->dataSource()->RecordSource() != recordSource
+        || !m_store.knows(source->table) || m_store.filePath(source->table).isEmpty())
+        return std::nullopt;
+    const RecordSetModel *records = m_window->dataSource()->records();
+    const int row = m_window->CurrentRowPosition();
+    return Shown{source->table, *source, records->isOwnRow(row) ? row - records->baseRowCount() : -1};
+}
+
+void OwnSizeCommands::updateCommands()
+{
+    const std::optional<Shown> now = shown();
+    m_add->setEnabled(now.has_value());
+    m_change->setEnabled(now && now->ownIndex >= 0);
+    m_remove->setEnabled(now && now->ownIndex >= 0);
+}
+
+void OwnSizeCommands::addSize()
+{
+    if (const std::optional<Shown> now = shown())
+        openDialog(*now, -1);
+}
+
+void OwnSizeCommands::changeSize()
+{
+    if (const std::optional<Shown> now = shown(); now && now->ownIndex >= 0)
+        openDialog(*now, now->ownIndex);
+}
+
+void OwnSizeCommands::openDialog(const Shown &shown, int index)
+{
+    if (m_dialog)
+        return;
+    const QString table = shown.table;
+    const QList<QStringList> own = m_store.ownRows(table);
+    const int baseRows = m_store.baseRows(table);
+    const int place = index >= 0 ? index : int(own.size());
+    const QStringList columns = m_store.columns(table);
+    SizeEntry entry(shown.source, columns, m_store.rule(table), baseRows + place,
+                    index >= 0 ? own.at(index) : QStringList(),
+                    SizeEntry::textColumns(*m_window->dataSource()->records(), shown.source, columns));
+    m_dialog = new OwnSizeDialog(std::move(entry),
+                                 index >= 0 ? QStringLiteral("Изменить размер") : QStringLiteral("Добавить размер"),
+                                 QString::fromUtf8(m_window->currentKind()->title), m_window);
+    // Closed, it is gone for the commands at once, though deleted only later.
+    connect(m_dialog, &QDialog::finished, this, [this] { m_dialog.clear(); });
+    connect(m_dialog, &OwnSizeDialog::rowReady, this, [this, table, index, baseRows, place](const QStringList &row) {
+        const bool saved = index >= 0 ? m_store.replace(table, index, row) : m_store.add(table, row);
+        // A failed write has been told of; the dialog keeps the typing for another try.
+        if (!saved)
+            return;
+        m_dialog->accept();
+        m_window->RefreshSizes(baseRows + place);
+    });
+    m_dialog->open();
+}
+
+void OwnSizeCommands::removeSize()
+{
+    const std::optional<Shown> now = shown();
+    if (!now || now->ownIndex < 0)
+        return;
+    const int row = m_window->CurrentRowPosition();
+    QStringList cells;
+    for (int column = 0; column < m_window->dataSource()->records()->columnCount(); ++column)
+        if (const std::optional<QString> cell = m_window->ReadCell(column); cell && !cell->isEmpty())
+            cells.append(*cell);
+    const UserMessages::Answer answer = m_window->environment().messages->show(
+        {QStringLiteral("Удалить свой размер «%1» ?").arg(cells.join(QStringLiteral("; "))),
+         QStringLiteral("Свои размеры"), UserMessages::Icon::Question, UserMessages::Buttons::YesNo});
+    if (answer != UserMessages::Answer::Yes || !m_store.remove(now->table, now->ownIndex))
+        return;
+    // The row that took its place, or the one before when it was the last.
+    const int count = m_window->dataSource()->records()->rowCount() - 1;
+    m_window->RefreshSizes(std::min(row, count - 1));
+}

@@ -1,0 +1,178 @@
+#include "ownsizes/ownsizestore.h"
+
+#include "ownsizes/tablefiles.h"
+#include "platform/usermessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString MessageTitle = QStringLiteral("Свои размеры");
+
+bool writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+OwnSizeStore::OwnSizeStore(const QString &userDataDir, UserMessages *messages)
+    : m_directory(userDataDir.isEmpty() ? QString() : userDataDir + QStringLiteral("/sizes"))
+    , m_messages(messages)
+{
+}
+
+QString OwnSizeStore::directory() const
+{
+    return m_directory;
+}
+
+QString OwnSizeStore::filePath(const QString &table) const
+{
+    const QString name = OwnSizes::tableFileName(table);
+    return m_directory.isEmpty() || name.isEmpty() ? QString() : m_directory + QLatin1Char('/') + name;
+}
+
+OwnSizeStore::Stamp OwnSizeStore::stampOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.lastModified(), info.size()};
+}
+
+QList<QStringList> OwnSizeStore::rows(const QString &table, const QStringList &columns, int baseRows)
+{
+    const QString path = filePath(table);
+    if (path.isEmpty())
+        return {};
+    auto known = m_tables.find(table);
+    if (known == m_tables.end() || known->columns != columns || known->baseRows != baseRows
+        || known->stamp != stampOf(path)) {
+        Table fresh;
+        fresh.columns = columns;
+        fresh.baseRows = baseRows;
+        fresh.rule = SizeRule::forTable(table, columns);
+        // A file already told of is not told of again while it stays as it was.
+        const bool told = known != m_tables.end() && known->stamp == stampOf(path) && known->file.damaged();
+        read(table, fresh);
+        if (fresh.file.damaged() && !told)
+            tellDamaged(path, fresh.file);
+        known = m_tables.insert(table, std::move(fresh));
+    }
+    return known->file.rows;
+}
+
+void OwnSizeStore::read(const QString &table, Table &known)
+{
+    const QString path = filePath(table);
+    known.stamp = stampOf(path);
+    known.file = OwnSizeFile();
+    if (!known.stamp.exists)
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        known.file.badReason = QStringLiteral("Файл не открывается.");
+        return;
+    }
+    known.file = OwnSizeFile::parse(file.readAll(), table, known.columns, known.rule, known.baseRows);
+}
+
+void OwnSizeStore::tellDamaged(const QString &path, const OwnSizeFile &file)
+{
+    if (!m_messages)
+        return;
+    const QString where = file.badLine > 0 ? QStringLiteral("строка %1: ").arg(file.badLine) : QString();
+    m_messages->show({QStringLiteral("Файл своих размеров «%1» прочитан не весь, %2%3\n"
+                                     "Строки, которые не удалось прочитать, пропущены. Файл не будет "
+                                     "перезаписан, пока вы не измените эту таблицу; тогда рядом с ним "
+                                     "останется его прежняя копия «%4».")
+                          .arg(QDir::toNativeSeparators(path), where, file.badReason,
+                               QFileInfo(path).fileName() + QStringLiteral(".bak")),
+                      MessageTitle, UserMessages::Icon::Information, UserMessages::Buttons::Ok});
+}
+
+QStringList OwnSizeStore::columns(const QString &table) const
+{
+    return m_tables.value(table).columns;
+}
+
+int OwnSizeStore::baseRows(const QString &table) const
+{
+    return m_tables.value(table).baseRows;
+}
+
+QList<QStringList> OwnSizeStore::ownRows(const QString &table) const
+{
+    return m_tables.value(table).file.rows;
+}
+
+SizeRule OwnSizeStore::rule(const QString &table) const
+{
+    return m_tables.value(table).rule;
+}
+
+bool OwnSizeStore::add(const QString &table, const QStringList &row)
+{
+    if (!m_tables.contains(table))
+        return false;
+    OwnSizeFile changed = m_tables.value(table).file;
+    changed.rows.append(row);
+    return save(table, std::move(changed));
+}
+
+bool OwnSizeStore::replace(const QString &table, int index, const QStringList &row)
+{
+    if (!m_tables.contains(table) || index < 0 || index >= m_tables.value(table).file.rows.size())
+        return false;
+    OwnSizeFile changed = m_tables.value(table).file;
+    changed.rows[index] = row;
+    return save(table, std::move(changed));
+}
+
+bool OwnSizeStore::remove(const QString &table, int index)
+{
+    if (!m_tables.contains(table) || index < 0 || index >= m_tables.value(table).file.rows.size())
+        return false;
+    OwnSizeFile changed = m_tables.value(table).file;
+    changed.rows.removeAt(index);
+    return save(table, std::move(changed));
+}
+
+bool OwnSizeStore::save(const QString &table, OwnSizeFile changed)
+{
+    Table &known = m_tables[table];
+    const QString path = filePath(table);
+    if (path.isEmpty())
+        return false;
+    if (!QDir().mkpath(m_directory))
+        return fail(m_directory);
+    // What could not be read stays in the copy: the file is rewritten with the readable rows.
+    if (known.file.damaged() && known.stamp.exists) {
+        const QString backup = path + QStringLiteral(".bak");
+        QFile damaged(path);
+        if (!damaged.open(QIODevice::ReadOnly) || !writeAtomically(backup, damaged.readAll()))
+            return fail(backup);
+    }
+    changed.badLine = 0;
+    changed.badReason.clear();
+    if (!writeAtomically(path, changed.text(table, known.columns)))
+        return fail(path);
+    known.file = std::move(changed);
+    known.stamp = stampOf(path);
+    return true;
+}
+
+bool OwnSizeStore::fail(const QString &path)
+{
+    if (m_messages)
+        m_messages->critical(QStringLiteral("Не могу записать «%1». Изменение не сохранено, файлы "
+                                            "своих размеров остались как были.")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             QStringLiteral("Ошибка"));
+    return false;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "ownsizes/ownsizefile.h"
+#include "ownsizes/sizerule.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class UserMessages;
+
+// The user's own sizes of every table, one file a table in "<user data>/sizes/", named like the
+// table's source in data/tables. A file is read when its table is shown and again only when
+// it has changed on disk; it is written only when the user changes its table, atomically,
+// and a file that could not be read whole is first kept as "<file>.bak" beside it.
+class OwnSizeStore
+{
+public:
+    // userDataDir empty: no place for own sizes, so tables show the base's rows only.
+    OwnSizeStore(const QString &userDataDir, UserMessages *messages);
+
+    QString directory() const;
+    // The table's file; empty for a table without one (or without a place for them).
+    QString filePath(const QString &table) const;
+
+    // For the data source: the own rows of the table, shown after baseRows rows of the base.
+    // A file read for the first time since it changed and not read whole is told of in one
+    // message naming it and its first bad line.
+    QList<QStringList> rows(const QString &table, const QStringList &columns, int baseRows);
+
+    // What the last rows() call found for the table.
+    bool knows(const QString &table) const { return m_tables.contains(table); }
+    QStringList columns(const QString &table) const;
+    int baseRows(const QString &table) const;
+    QList<QStringList> ownRows(const QString &table) const;
+    SizeRule rule(const QString &table) const;
+
+    // The user's changes to a table known from rows(). Each writes the file at once; when that
+    // fails the user is told in one message and nothing changes, on disk or here.
+    bool add(const QString &table, const QStringList &row);
+    bool replace(const QString &table, int index, const QStringList &row);
+    bool remove(const QString &table, int index);
+
+private:
+    struct Stamp
+    {
+        bool exists = false;
+        QDateTime modified;
+        qint64 size = 0;
+        bool operator==(const Stamp &) const = default;
+    };
+    struct Table
+    {
+        QStringList columns;
+        int baseRows = 0;
+        SizeRule rule;
+        OwnSizeFile file;
+        Stamp stamp;
+    };
+
+    static Stamp stampOf(const QString &path);
+    void read(const QString &table, Table &known);
+    bool save(const QString &table, OwnSizeFile changed);
+    void tellDamaged(const QString &path, const OwnSizeFile &file);
+    bool fail(const QString &path);
+
+    QString m_directory;
+    UserMessages *m_messages;
+    QHash<QString, Table> m_tables;
+};

@@ -1,0 +1,185 @@
+// The store of own sizes on disk: where the files lie, when they are read and written, and
+// what becomes of a file that cannot be read whole or cannot be written.
+
+#include "ownsizes/ownsizestore.h"
+#include "recordingmessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Table = QStringLiteral("z профиль");
+const QStringList Columns{"h, мм", "b, мм", "a, мм", "s, мм", "Масса 1 м, кг", "Площадь сечения, см2"};
+const QByteArray Header = "# table: z профиль\n\"h, мм\",\"b, мм\",\"a, мм\",\"s, мм\",\"Масса 1 м, кг\",\"Площадь сечения, см2\"\n";
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+void put(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+struct Store
+{
+    QTemporaryDir home;
+    RecordingMessages messages;
+    OwnSizeStore store{home.filePath(QStringLiteral("morvex")), &messages};
+    QString file() const { return home.filePath(QStringLiteral("morvex/sizes/z_profil.csv")); }
+    QList<QStringList> read(int baseRows = 0) { return store.rows(Table, Columns, baseRows); }
+};
+
+} // namespace
+
+class TestOwnSizeStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theFileIsNamedLikeTheTablesSource()
+    {
+        Store s;
+        QCOMPARE(s.store.filePath(Table), s.file());
+        QCOMPARE(s.store.filePath(QStringLiteral("таблица, которой нет")), QString());
+        QCOMPARE(OwnSizeStore(QString(), &s.messages).filePath(Table), QString());
+    }
+
+    void theDirectoryComesWithTheFirstSize()
+    {
+        Store s;
+        QVERIFY(s.read().isEmpty());
+        QVERIFY(!QFileInfo::exists(s.home.filePath(QStringLiteral("morvex"))));
+        QVERIFY(s.store.add(Table, {"200", "80", "", "3", "9.6", ""}));
+        QCOMPARE(contents(s.file()), Header + "200,80,,3,9.6,\n");
+        QVERIFY(s.messages.shown.isEmpty());
+
+        // Another run of the program finds it.
+        OwnSizeStore again(s.home.filePath(QStringLiteral("morvex")), &s.messages);
+        QCOMPARE(again.rows(Table, Columns, 0), (QList<QStringList>{{"200", "80", "", "3", "9.6", ""}}));
+    }
+
+    void changesAreWrittenAtOnce()
+    {
+        Store s;
+        s.read(4);
+        QVERIFY(s.store.add(Table, {"100", "", "", "", "5.1", ""}));
+        QVERIFY(s.store.add(Table, {"200", "", "", "", "9.6", ""}));
+        QVERIFY(s.store.add(Table, {"300", "", "", "", "14", ""}));
+        QVERIFY(s.store.replace(Table, 1, {"250", "", "", "", "12.0", "15"}));
+        QVERIFY(s.store.remove(Table, 0));
+        QCOMPARE(contents(s.file()), Header + "250,,,,12.0,15\n300,,,,14,\n");
+        QCOMPARE(s.store.ownRows(Table).size(), 2);
+        QCOMPARE(s.store.baseRows(Table), 4);
+        QVERIFY(!s.store.replace(Table, 2, {"1", "", "", "", "1", ""}));
+        QVERIFY(!s.store.remove(Table, -1));
+        QCOMPARE(contents(s.file()), Header + "250,,,,12.0,15\n300,,,,14,\n");
+    }
+
+    void aChangeOnDiskIsReadAgain()
+    {
+        Store s;
+        put(s.file(), Header + "100,,,,5.1,\n");
+        QCOMPARE(s.read().size(), 1);
+        put(s.file(), Header + "100,,,,5.1,\n200,,,,9.6,\n");
+        QCOMPARE(s.read().size(), 2);
+        QVERIFY(s.messages.shown.isEmpty());
+    }
+
+    // Told once, read as far as it goes, left as it is until the table is changed, and then
+    // kept beside the new file.
+    void aDamagedFile()
+    {
+        Store s;
+        const QByteArray damaged = Header + "100,,,,5.1,\n200,,,,около 10,\n300,,,,14,\n";
+        put(s.file(), damaged);
+        QCOMPARE(s.read(), (QList<QStringList>{{"100", "", "", "", "5.1", ""}, {"300", "", "", "", "14", ""}}));
+        QCOMPARE(s.messages.shown.size(), 1);
+        const UserMessages::Message told = s.messages.shown.first();
+        QVERIFY2(told.text.contains(QDir::toNativeSeparators(s.file())), qPrintable(told.text));
+        QVERIFY2(told.text.contains(QStringLiteral("строка 4: В поле «Масса 1 м, кг» должно стоять положительное число.")),
+                 qPrintable(told.text));
+        QVERIFY(told.text.contains(QStringLiteral("«z_profil.csv.bak»")));
+        QCOMPARE(told.buttons, UserMessages::Buttons::Ok);
+
+        // Shown again (another kind press): not told again, not rewritten.
+        QCOMPARE(s.read().size(), 2);
+        QCOMPARE(s.messages.shown.size(), 1);
+        QCOMPARE(contents(s.file()), damaged);
+        QVERIFY(!QFileInfo::exists(s.file() + QStringLiteral(".bak")));
+
+        QVERIFY(s.store.add(Table, {"400", "", "", "", "18", ""}));
+        QCOMPARE(contents(s.file() + QStringLiteral(".bak")), damaged);
+        QCOMPARE(contents(s.file()), Header + "100,,,,5.1,\n300,,,,14,\n400,,,,18,\n");
+        // Sound now: a further change keeps the first copy as it was.
+        QVERIFY(s.store.remove(Table, 0));
+        QCOMPARE(contents(s.file() + QStringLiteral(".bak")), damaged);
+        QCOMPARE(s.messages.shown.size(), 1);
+    }
+
+    void aFileDamagedAgainIsToldAgain()
+    {
+        Store s;
+        put(s.file(), Header + "1,2\n");
+        s.read();
+        put(s.file(), Header + "100,,,,5.1,\n\n");
+        s.read();
+        QCOMPARE(s.messages.shown.size(), 2);
+        QVERIFY(s.messages.shown.last().text.contains(QStringLiteral("строка 4: Пустая строка.")));
+    }
+
+    void theBaseGrowingChangesThePlaces()
+    {
+        Store s;
+        put(s.file(), Header + "100,,,,5.1,\n");
+        QCOMPARE(s.read(0).size(), 1);
+        QCOMPARE(s.read(17).size(), 1);
+        QCOMPARE(s.store.baseRows(Table), 17);
+    }
+
+    // Nothing may be lost when a file cannot be written: neither the old file nor the copy of
+    // a damaged one, nor the rows the program holds.
+    void aFailedWrite_data()
+    {
+        QTest::addColumn<QString>("blocked");   // what a directory stands in the way of
+        QTest::addColumn<QByteArray>("before"); // the file as it was
+        QTest::newRow("the file") << "file" << QByteArray();
+        QTest::newRow("the copy of a damaged file") << "copy" << Header + "1,2\n100,,,,5.1,\n";
+        QTest::newRow("the directory") << "directory" << QByteArray();
+    }
+    void aFailedWrite()
+    {
+        QFETCH(QString, blocked);
+        QFETCH(QByteArray, before);
+        Store s;
+        if (!before.isEmpty())
+            put(s.file(), before);
+        const QList<QStringList> held = s.read();
+        s.messages.shown.clear();
+        if (blocked == QStringLiteral("file"))
+            QVERIFY(QDir().mkpath(s.file()));
+        else if (blocked == QStringLiteral("copy"))
+            QVERIFY(QDir().mkpath(s.file() + QStringLiteral(".bak")));
+        else
+            put(s.home.filePath(QStringLiteral("morvex/sizes")), "a file where the directory goes");
+
+        QVERIFY(!s.store.add(Table, {"400", "", "", "", "18", ""}));
+        QCOMPARE(s.messages.shown.size(), 1);
+        QCOMPARE(s.messages.shown.first().icon, UserMessages::Icon::Critical);
+        QVERIFY(s.messages.shown.first().text.startsWith(QStringLiteral("Не могу записать «")));
+        QCOMPARE(s.store.ownRows(Table), held);
+        if (!before.isEmpty())
+            QCOMPARE(contents(s.file()), before);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestOwnSizeStore)
+#include "tst_ownsizestore.moc"
