@@ -45,13 +45,12 @@ QString listDirFrom(const QString &value, const QString &rootDir)
     return value + QDir::separator();
 }
 
-bool writeListFile(const QString &path, const QList<Record> &records,
-                   const BeforeCommit &beforeCommit)
+bool writeListFile(const QString &path, const QByteArray &text, const BeforeCommit &beforeCommit)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(ProgramListFile::format(records)); // a failed write makes the commit fail
+    file.write(text); // a failed write makes the commit fail
     if (beforeCommit)
         beforeCommit(file);
     return file.commit();
@@ -62,11 +61,13 @@ Registration registerProgram(const QString &listDir, const QString &programDir,
 {
     Registration registration;
     const QString path = listDir + QLatin1String(FileName);
+    QByteArray text;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
-        registration.recordsRead = ProgramListFile::parse(file.readAll());
+        text = file.readAll();
         file.close();
     }
+    registration.recordsRead = ProgramListFile::parse(text);
 
     const QByteArray program(ExecutableName);
     const QString directory = QDir::toNativeSeparators(programDir);
@@ -76,11 +77,9 @@ Registration registerProgram(const QString &listDir, const QString &programDir,
         return registration;
     }
 
-    QList<Record> list;
-    std::copy_if(registration.recordsRead.cbegin(), registration.recordsRead.cend(),
-                 std::back_inserter(list), [&](const Record &r) { return r.program != program; });
-    list.append({program, ProgramListFile::encode(directory.toLower())});
-    registration.outcome = writeListFile(path, list, beforeCommit)
+    const QByteArray updated = ProgramListFile::withRecordLast(
+        text, {program, ProgramListFile::encode(directory.toLower())});
+    registration.outcome = writeListFile(path, updated, beforeCommit)
                                ? Registration::Outcome::Rewritten
                                : Registration::Outcome::NotWritten;
     return registration;

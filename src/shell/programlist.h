@@ -65,17 +65,17 @@ using BeforeCommit = std::function<void(QSaveFile &)>;
 
 // Makes sure the list file in listDir holds this program's record: unless a record of
 // "morvex_calc.exe" with exactly programDir (in native separators) is already there, the file
-// is written anew with every other program's records in their old order and this program's
-// record, its directory lower-cased, last. The new list goes to a temporary file in the same
-// directory that replaces the old one only once complete, so a failure on the way leaves the old
-// list whole. All the records are kept, however many there are.
+// is written anew with every line that is no record of "morvex_calc.exe" byte for byte in its
+// place (other programs' records and lines that are no record alike) and this program's record,
+// its directory lower-cased, last. The new list goes to a temporary file in the same directory
+// that replaces the old one only once complete, so a failure on the way leaves the old list
+// whole. All the lines are kept, however many there are.
 Registration registerProgram(const QString &listDir, const QString &programDir,
                              const BeforeCommit &beforeCommit = {});
 
-// Writes records to path through a temporary file and an atomic rename; false when the list
-// could not be written (the old file is then untouched).
-bool writeListFile(const QString &path, const QList<ProgramListFile::Record> &records,
-                   const BeforeCommit &beforeCommit = {});
+// Writes the list's text to path through a temporary file and an atomic rename; false when the
+// list could not be written (the old file is then untouched).
+bool writeListFile(const QString &path, const QByteArray &text, const BeforeCommit &beforeCommit = {});
 
 // The first rows of the records, decoded, as the window's state keeps them.
 std::array<MainState::ListRecord, MainState::ListRows>

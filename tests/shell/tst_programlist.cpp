@@ -155,13 +155,25 @@ private Q_SLOTS:
             << QByteArray("\"a.exe\"xyz,\"/a/\" junk\r\n") << Records{{"a.exe", "/a/"}};
         QTest::newRow("quote inside an unquoted field kept") << QByteArray("a\"b,c\r\n")
                                                              << Records{{"a\"b", "c"}};
-        QTest::newRow("fields run across lines")
-            << QByteArray("\"a.exe\"\r\n\"/a/\"\r\n") << Records{{"a.exe", "/a/"}};
+        // A record is one line: fields never run across lines.
+        QTest::newRow("one field a line is no record")
+            << QByteArray("\"a.exe\"\r\n\"/a/\"\r\n") << Records{};
         QTest::newRow("broken last line not counted")
             << QByteArray("\"a.exe\",\"/a/\"\r\n\"b.exe\"\r\n") << Records{{"a.exe", "/a/"}};
-        QTest::newRow("a quote left open takes in the next line")
+        QTest::newRow("a quote left open spoils only its own line")
             << QByteArray("\"a.exe\",\"/a/\"\r\n\"b.exe\",\"/b/\r\n\"c.exe\",\"/c/\"\r\n")
-            << Records{{"a.exe", "/a/"}, {"b.exe", "/b/\r\n"}};
+            << Records{{"a.exe", "/a/"}, {"c.exe", "/c/"}};
+        QTest::newRow("a line of one field between records")
+            << QByteArray("\"a.exe\",\"/opt/a\"\r\nlonely\r\n\"b.exe\",\"/opt/b\"\r\n\"c.exe\",\"/opt/c\"\r\n")
+            << Records{{"a.exe", "/opt/a"}, {"b.exe", "/opt/b"}, {"c.exe", "/opt/c"}};
+        QTest::newRow("a line of three fields is no record")
+            << QByteArray("\"a.exe\",\"/a/\",\"x\"\r\n\"b.exe\",\"/b/\"\r\n") << Records{{"b.exe", "/b/"}};
+        QTest::newRow("a trailing comma makes a third field")
+            << QByteArray("a.exe,/a/,\r\nb.exe,/b/\r\n") << Records{{"b.exe", "/b/"}};
+        QTest::newRow("a quote left open in the first field")
+            << QByteArray("\"a.exe,/a/\r\nb.exe,/b/\n") << Records{{"b.exe", "/b/"}};
+        QTest::newRow("lone carriage returns end lines")
+            << QByteArray("a.exe,/a/\rb.exe,/b/\r") << Records{{"a.exe", "/a/"}, {"b.exe", "/b/"}};
         QTest::newRow("unterminated quote in the last record")
             << QByteArray("\"a.exe\",\"/a/\"\r\n\"b.exe\",\"/b/\r\n") << Records{{"a.exe", "/a/"}};
         QTest::newRow("empty text") << QByteArray() << Records{};
@@ -169,12 +181,52 @@ private Q_SLOTS:
         QTest::newRow("binary bytes")
             << QByteArray("\x00\x01\xff,\x80\"\x00\"\r\n", 10)
             << Records{{QByteArray("\x00\x01\xff", 3), QByteArray("\x80\"\x00\"", 4)}};
+        QTest::newRow("binary bytes split by a lone carriage return")
+            << QByteArray("\x00\x00\xfe\xff\x01\x02\x03\r\x00", 9) << Records{};
     }
     void parse()
     {
         QFETCH(QByteArray, text);
         QFETCH(Records, records);
         QCOMPARE(ProgramListFile::parse(text), records);
+    }
+
+    // The lines as they stand in the file, line ends included, and which of them hold a record
+    // ('R') and which not ('-').
+    void parseLines_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QList<QByteArray>>("lines");
+        QTest::addColumn<QString>("records");
+        QTest::newRow("mixed line ends") << QByteArray("a,b\r\nc,d\ne,f\rg,h")
+                                         << QList<QByteArray>{"a,b\r\n", "c,d\n", "e,f\r", "g,h"}
+                                         << u"RRRR"_s;
+        QTest::newRow("empty lines are lines") << QByteArray("\r\n\n\ra,b\r\n")
+                                               << QList<QByteArray>{"\r\n", "\n", "\r", "a,b\r\n"}
+                                               << u"---R"_s;
+        QTest::newRow("a CR before CR LF ends its own line")
+            << QByteArray("a,b\r\r\n") << QList<QByteArray>{"a,b\r", "\r\n"} << u"R-"_s;
+        QTest::newRow("one field, three fields, an open quote")
+            << QByteArray("lonely\r\na,b,c\r\n\"d,e\r\n\"f\",\"g\"")
+            << QList<QByteArray>{"lonely\r\n", "a,b,c\r\n", "\"d,e\r\n", "\"f\",\"g\""} << u"---R"_s;
+        QTest::newRow("second field cut off by the end of the text")
+            << QByteArray("a,\r\nb,") << QList<QByteArray>{"a,\r\n", "b,"} << u"R-"_s;
+        QTest::newRow("nothing") << QByteArray() << QList<QByteArray>{} << u""_s;
+    }
+    void parseLines()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QList<QByteArray>, lines);
+        QFETCH(QString, records);
+        const QList<ProgramListFile::Line> read = ProgramListFile::parseLines(text);
+        QList<QByteArray> bytes;
+        QString kinds;
+        for (const ProgramListFile::Line &line : read) {
+            bytes.append(line.bytes);
+            kinds.append(line.record ? QLatin1Char('R') : QLatin1Char('-'));
+        }
+        QCOMPARE(bytes, lines);
+        QCOMPARE(kinds, records);
     }
 
     void format()
@@ -233,17 +285,19 @@ private Q_SLOTS:
         QTest::newRow("empty file") << true << QByteArray() << u"/opt/morvex/"_s
                                     << int(Outcome::Rewritten) << 0
                                     << QByteArray("\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
-        QTest::newRow("broken last line dropped")
+        QTest::newRow("broken last line kept")
             << true << others + "\"half.exe\"\r\n" << u"/opt/morvex/"_s << int(Outcome::Rewritten)
-            << 2 << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+            << 2 << others + "\"half.exe\"\r\n\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
         QTest::newRow("broken last line after our own record: untouched")
             << true << QByteArray("\"morvex_calc.exe\",\"/opt/morvex/\"\r\n\"half.exe\"\r\n")
             << u"/opt/morvex/"_s << int(Outcome::AlreadyListed) << 1
             << QByteArray("\"morvex_calc.exe\",\"/opt/morvex/\"\r\n\"half.exe\"\r\n");
-        QTest::newRow("unquoted and LF-only records written back quoted with CR LF")
+        // Other programs' records stand as they were written; a last line without a line end
+        // gets one before our record.
+        QTest::newRow("unquoted and LF-only records kept as they are")
             << true << QByteArray("calc.exe, c:\\m\\\nbeams.exe,d:\\b\\") << u"/opt/morvex/"_s
             << int(Outcome::Rewritten) << 2
-            << QByteArray("\"calc.exe\",\"c:\\m\\\"\r\n\"beams.exe\",\"d:\\b\\\"\r\n"
+            << QByteArray("calc.exe, c:\\m\\\nbeams.exe,d:\\b\\\r\n"
                           "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
         QTest::newRow("another code page's bytes come back unchanged")
             << true << QByteArray("\"\xd1\xf2\xe0\xeb\xfc.exe\",\"c:\\\xcf\xf0\xee\xe3\xf0\\\"\r\n")
@@ -253,15 +307,38 @@ private Q_SLOTS:
         QTest::newRow("directory in Cyrillic letters lower-cased")
             << false << QByteArray() << u"/opt/Сталь/"_s << int(Outcome::Rewritten) << 0
             << QByteArray("\"morvex_calc.exe\",\"/opt/сталь/\"\r\n");
-        // Two unquoted fields, closed by a lone CR and by the end: one record, written back.
+        // Two lines of one unquoted field each, split by a lone CR: no record, both kept.
         QTest::newRow("binary bytes")
             << true << QByteArray("\x00\x00\xfe\xff\x01\x02\x03\r\x00", 9) << u"/opt/morvex/"_s
-            << int(Outcome::Rewritten) << 1
-            << QByteArray("\"\x00\x00\xfe\xff\x01\x02\x03\",\"\x00\"\r\n", 15)
+            << int(Outcome::Rewritten) << 0
+            << QByteArray("\x00\x00\xfe\xff\x01\x02\x03\r\x00\r\n", 11)
                    + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
-        QTest::newRow("an unterminated quote keeps the records before it")
-            << true << others + "\"lost.exe\",\"/never closed\r\n" << u"/opt/morvex/"_s
-            << int(Outcome::Rewritten) << 2 << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("an unterminated quote keeps its line and the records after it")
+            << true << "\"lost.exe\",\"/never closed\r\n" + others << u"/opt/morvex/"_s
+            << int(Outcome::Rewritten) << 2
+            << "\"lost.exe\",\"/never closed\r\n" + others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        // The lines that are no record of two fields stay where they stood, byte for byte.
+        const QByteArray damaged = "\"a.exe\",\"/opt/a\"\r\nlonely\r\n\"b.exe\",\"/opt/b\"\r\n"
+                                   "\"c.exe\",\"/opt/c\"\r\n";
+        QTest::newRow("a line of one field between records")
+            << true << damaged << u"/opt/morvex/"_s << int(Outcome::Rewritten) << 3
+            << damaged + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        const QByteArray odd = "\"a.exe\",\"/opt/a\",\"3rd\"\r\n\r\n  \t\n\"b.exe\",\"/opt/b\r\n"
+                               "# note\n\"c.exe\",\"/opt/c\"\n";
+        QTest::newRow("three fields, empty and blank lines, an open quote, a note")
+            << true << odd << u"/opt/morvex/"_s << int(Outcome::Rewritten) << 1
+            << odd + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        QTest::newRow("our old records dropped among damaged lines, the rest in place")
+            << true
+            << QByteArray("x,y,z\r\n\"morvex_calc.exe\",\"/old/\"\r\n\"lonely\r\n"
+                          "\"morvex_calc.exe\"\r\n\"d.exe\",\"/d/\"\r\n")
+            << u"/opt/morvex/"_s << int(Outcome::Rewritten) << 2
+            << QByteArray("x,y,z\r\n\"lonely\r\n\"morvex_calc.exe\"\r\n\"d.exe\",\"/d/\"\r\n"
+                          "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
+        QTest::newRow("our record among damaged lines: untouched")
+            << true << QByteArray("lonely\r\n\"morvex_calc.exe\",\"/opt/morvex/\"\r\na,b,c\r\n") << u"/opt/morvex/"_s
+            << int(Outcome::AlreadyListed) << 1
+            << QByteArray("lonely\r\n\"morvex_calc.exe\",\"/opt/morvex/\"\r\na,b,c\r\n");
         const QByteArray longDir = "c:\\" + QByteArray(300000, 'x') + "\\";
         QTest::newRow("very long lines")
             << true << "\"long.exe\",\"" + longDir + "\"\r\n" << u"/opt/morvex/"_s
@@ -520,20 +597,29 @@ private Q_SLOTS:
         }
     }
 
+    // The state holds the first twenty records read; lines that are no record take no row.
+    void startupKeepsTheFirstTwentyRecordsInTheState_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::newRow("records only") << otherPrograms(1, 23);
+        QTest::newRow("damaged lines between the records")
+            << "lonely\r\n" + otherPrograms(1, 10) + "a,b,c\r\n\"open,quote\r\n\r\n" + otherPrograms(11, 13);
+    }
     void startupKeepsTheFirstTwentyRecordsInTheState()
     {
+        QFETCH(QByteArray, list);
         TestEnvironment env;
-        writeFile(env.listDir.filePath(QStringLiteral("morvex.dat")), otherPrograms(1, 23));
+        writeFile(env.listDir.filePath(QStringLiteral("morvex.dat")), list);
         Form1 w(env.environment);
         QVERIFY(w.Form_Load());
         QCOMPARE(w.state().ListRecords[0][0], QStringLiteral("prog1.exe"));
+        QCOMPARE(w.state().ListRecords[10][0], QStringLiteral("prog11.exe"));
         QCOMPARE(w.state().ListRecords[19],
                  (MainState::ListRecord{QStringLiteral("prog20.exe"),
                                         QStringLiteral("c:\\progs\\20\\")}));
         const QByteArray own =
             "\"morvex_calc.exe\",\"" + w.state().ProgramDir.toLower().toLocal8Bit() + "\"\r\n";
-        QCOMPARE(readFile(env.listDir.filePath(QStringLiteral("morvex.dat"))),
-                 otherPrograms(1, 23) + own);
+        QCOMPARE(readFile(env.listDir.filePath(QStringLiteral("morvex.dat"))), list + own);
     }
 };
 
