@@ -41,7 +41,7 @@ ReverseDialog::ReverseDialog(Form1 &window)
 {
     setObjectName(QStringLiteral("ReverseDialog"));
     setWindowTitle(QStringLiteral("Пересчёт из массы"));
-    setFixedSize(Twips::toPixels(5160), Twips::toPixels(3120));
+    setFixedSize(Twips::toPixels(5400), Twips::toPixels(3120));
     buildControls();
     fillFromWindow();
     for (const char *name : {"MassText", "PiecesText", "WidthText", "SheetLengthText"})
@@ -61,10 +61,10 @@ template<typename T> T *ReverseDialog::control(const char *name) const
 void ReverseDialog::buildControls()
 {
     m_controls = ::buildControls(this, {
-        {"RuleLabel", K::Label, nullptr, "", 120, 120, 4920, 255},
+        {"RuleLabel", K::Label, nullptr, "", 120, 120, 5160, 255},
         {"MassLabel", K::Label, nullptr, "Масса", 120, 525, 1095, 255},
         {"MassText", K::TextBox, nullptr, "", 1320, 480, 1500, 285},
-        {"MassUnitFrame", K::Frame, nullptr, "Ед. измерения", 3000, 360, 2040, 510, FrameLook},
+        {"MassUnitFrame", K::Frame, nullptr, "Ед. измерения", 2880, 360, 2400, 510, FrameLook},
         {"KgOption", K::Option, "MassUnitFrame", "кг", 180, 225, 600, 225},
         {"TonneOption", K::Option, "MassUnitFrame", "т", 1020, 225, 600, 225},
         // By length the count of pieces; sheets their width and length, in the same place.
@@ -74,13 +74,13 @@ void ReverseDialog::buildControls()
         {"WidthText", K::TextBox, nullptr, "", 1320, 960, 1500, 285},
         {"SheetLengthLabel", K::Label, nullptr, "Длина", 120, 1365, 1095, 255},
         {"SheetLengthText", K::TextBox, nullptr, "", 1320, 1320, 1500, 285},
-        {"CountFrame", K::Frame, nullptr, "Записать", 3000, 900, 2040, 735, FrameLook},
-        {"ExactOption", K::Option, "CountFrame", "точное число", 180, 225, 1800, 225, {.checked = true}},
-        {"WholeOption", K::Option, "CountFrame", "округлённое вверх", 180, 465, 1800, 225},
-        {"ResultLabel", K::Label, nullptr, "", 120, 1740, 4920, 480, ResultLook},
-        {"MessageLabel", K::Label, nullptr, "", 120, 2220, 4920, 390, MessageLook},
-        {"ApplyButton", K::Button, nullptr, "Применить", 2400, 2640, 1275, 345},
-        {"CloseButton", K::Button, nullptr, "Закрыть", 3765, 2640, 1275, 345},
+        {"CountFrame", K::Frame, nullptr, "Записать", 2880, 900, 2400, 735, FrameLook},
+        {"ExactOption", K::Option, "CountFrame", "точное число", 180, 225, 2160, 225, {.checked = true}},
+        {"WholeOption", K::Option, "CountFrame", "округлённое вверх", 180, 465, 2160, 225},
+        {"ResultLabel", K::Label, nullptr, "", 120, 1740, 5160, 480, ResultLook},
+        {"MessageLabel", K::Label, nullptr, "", 120, 2220, 5160, 390, MessageLook},
+        {"ApplyButton", K::Button, nullptr, "Применить", 2640, 2640, 1275, 345},
+        {"CloseButton", K::Button, nullptr, "Закрыть", 4005, 2640, 1275, 345},
     });
     for (const char *name : {"ResultLabel", "MessageLabel"})
         control<QLabel>(name)->setWordWrap(true);

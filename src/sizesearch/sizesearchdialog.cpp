@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 
 namespace {
@@ -71,8 +72,10 @@ void SizeSearchDialog::Find_Click()
 SizeSearchDialog *SizeSearchDialog::openOver(Form1 &window, QTableView &grid)
 {
     auto *dialog = window.findChild<SizeSearchDialog *>();
-    if (!dialog)
+    if (!dialog) {
         dialog = new SizeSearchDialog(window, grid);
+        dialog->placeBeside(window);
+    }
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -80,6 +83,32 @@ SizeSearchDialog *SizeSearchDialog::openOver(Form1 &window, QTableView &grid)
     size->setFocus();
     size->selectAll();
     return dialog;
+}
+
+// Beside the main window, right or left of it, else below or above it, where the screen has
+// room, so that the grid and the results stay in sight; over it when no side has room.
+void SizeSearchDialog::placeBeside(const QWidget &window)
+{
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect main = window.frameGeometry();
+    // The window manager's borders, as the main window has them.
+    const QSize outer = size() + main.size() - window.size();
+    const int gap = Twips::toPixels(120);
+    const QPoint places[] = {
+        {main.right() + 1 + gap, main.top()},
+        {main.left() - gap - outer.width(), main.top()},
+        {main.left(), main.bottom() + 1 + gap},
+        {main.left(), main.top() - gap - outer.height()},
+    };
+    for (const QPoint &at : places) {
+        if (room.contains(QRect(at, outer))) {
+            move(at);
+            return;
+        }
+    }
 }
 
 void SizeSearchDialog::attachTo(Form1 &window, QTableView &grid)

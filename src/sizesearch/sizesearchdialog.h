@@ -27,6 +27,7 @@ public:
     void Find_Click();
 
 private:
+    void placeBeside(const QWidget &window);
     template<typename T> T *control(const char *name) const;
 
     Form1 &m_window;

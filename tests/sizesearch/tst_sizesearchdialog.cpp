@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -177,6 +178,33 @@ private Q_SLOTS:
         QVERIFY(dialog->isVisible());
         QCOMPARE(size->text(), QStringLiteral("20Б1"));
         QCOMPARE(size->selectedText(), QStringLiteral("20Б1"));
+    }
+
+    // Where the screen has room the dialog opens beside the main window, the grid in sight. The
+    // test screen is 800 x 600: a window in its corner leaves room on the right, the centred
+    // window only below.
+    void besideTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("inTheCorner");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("room on the right") << true << true;
+        QTest::newRow("room below only") << false << false;
+    }
+    void besideTheMainWindow()
+    {
+        QFETCH(bool, inTheCorner);
+        QFETCH(bool, right);
+        CalculatorWindow w(true);
+        w.choose(2, 15);
+        if (inTheCorner)
+            w.window->move(0, 0);
+        QPointer<SizeSearchDialog> dialog = openSearch(w);
+        const QRect main = w.window->frameGeometry();
+        const QRect placed = dialog->frameGeometry();
+        QVERIFY(!placed.intersects(main));
+        QCOMPARE(placed.left() > main.right(), right);
+        QCOMPARE(placed.top() > main.bottom(), !right);
+        QVERIFY(dialog->screen()->availableGeometry().contains(placed));
     }
 
     void inTheGridsMenu()
