@@ -2,6 +2,9 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 bool isDigit(QChar c)

@@ -42,6 +42,9 @@ SizeSearchDialog::SizeSearchDialog(Form1 &window, QTableView &grid)
     control<QPushButton>("CloseButton")->setAutoDefault(false);
     connect(control<QPushButton>("FindButton"), &QPushButton::clicked, this, &SizeSearchDialog::Find_Click);
     connect(control<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QDialog::reject);
+    // Another kind's table: the next Enter starts from its top, whatever was typed before.
+    connect(window.dataSource()->records(), &QAbstractItemModel::modelReset, this,
+            [this] { m_search = SizeSearch(); });
 }
 
 template<typename T> T *SizeSearchDialog::control(const char *name) const

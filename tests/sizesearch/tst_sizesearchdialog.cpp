@@ -125,6 +125,20 @@ private Q_SLOTS:
         QCOMPARE(w.window->ReadCell(1), std::optional<QString>(QStringLiteral("3.5")));
     }
 
+    // The same size typed for another kind's table starts from that table's top.
+    void anotherKindStartsAtTheTop()
+    {
+        CalculatorWindow w(true);
+        w.choose(2, 2);
+        QPointer<SizeSearchDialog> dialog = openSearch(w);
+        search(dialog, QStringLiteral("20"));
+        w.press(2, 7); // channels, the user at their last row: a new search, not a next one
+        w.selectRow(w.window->dataSource()->records()->rowCount() - 1);
+        QTest::keyClick(part<QLineEdit>(dialog, "SizeText"), Qt::Key_Return);
+        QCOMPARE(currentCells(w, 1), QStringList{"20У"});
+        QCOMPARE(part<QLabel>(dialog, "SearchStatus")->text(), QStringLiteral("Найдено: 1 из 2."));
+    }
+
     void noMatchKeepsTheRow()
     {
         CalculatorWindow w(true);
