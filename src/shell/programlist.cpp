@@ -1,10 +1,10 @@
 #include "shell/programlist.h"
 
+#include "platform/regularfile.h"
 #include "platform/registry.h"
 #include "platform/usermessages.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -61,12 +61,14 @@ Registration registerProgram(const QString &listDir, const QString &programDir,
 {
     Registration registration;
     const QString path = listDir + QLatin1String(FileName);
-    QByteArray text;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        text = file.readAll();
-        file.close();
+    // A list that cannot be opened is made anew; one that is no regular file, is too large or
+    // cannot be read to its end is no list to rewrite from.
+    const RegularFile::Contents list = RegularFile::read(path, MaxListFileSize);
+    if (list.status != RegularFile::Status::Read && list.status != RegularFile::Status::CannotOpen) {
+        registration.outcome = Registration::Outcome::LeftAlone;
+        return registration;
     }
+    const QByteArray &text = list.bytes;
     registration.recordsRead = ProgramListFile::parse(text);
 
     const QByteArray program(ExecutableName);

@@ -21,6 +21,10 @@ namespace ProgramList {
 inline constexpr char ExecutableName[] = "morvex_calc.exe";
 inline constexpr char FileName[] = "morvex.dat";
 
+// The largest list that is read: a list of every program the maker ever made takes a few
+// kilobytes, and a larger file is no list of ours.
+inline constexpr qint64 MaxListFileSize = 4 * 1024 * 1024;
+
 // The title of the registry messages.
 inline constexpr char MessageTitle[] = "Morvex Steel Mass Calculator 2.0";
 
@@ -53,7 +57,12 @@ QString listDirFrom(const QString &value, const QString &rootDir);
 // The outcome of the list update, for the window's state and the tests.
 struct Registration
 {
-    enum class Outcome { AlreadyListed, Rewritten, NotWritten };
+    enum class Outcome {
+        AlreadyListed, // our record stands in the list: the file is untouched
+        Rewritten,
+        NotWritten, // the new list could not be written: the old one is untouched
+        LeftAlone,  // no regular file or too large: neither read nor written
+    };
 
     QList<ProgramListFile::Record> recordsRead; // every complete record, in the file's order
     Outcome outcome = Outcome::NotWritten;
@@ -69,7 +78,8 @@ using BeforeCommit = std::function<void(QSaveFile &)>;
 // place (other programs' records and lines that are no record alike) and this program's record,
 // its directory lower-cased, last. The new list goes to a temporary file in the same directory
 // that replaces the old one only once complete, so a failure on the way leaves the old list
-// whole. All the lines are kept, however many there are.
+// whole. All the lines are kept, however many there are. A list that is no regular file (a
+// FIFO, a device, a directory) or is longer than MaxListFileSize is neither read nor written.
 Registration registerProgram(const QString &listDir, const QString &programDir,
                              const BeforeCommit &beforeCommit = {});
 

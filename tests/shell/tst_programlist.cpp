@@ -11,7 +11,13 @@
 #include <QSaveFile>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 using ProgramListFile::Record;
@@ -44,6 +50,32 @@ QByteArray otherPrograms(int first, int count)
         text += "\"prog" + QByteArray::number(i) + ".exe\",\"c:\\progs\\" + QByteArray::number(i)
                 + "\\\"\r\n";
     return text;
+}
+
+// Runs the registration on a thread of its own, so that a read blocked on a FIFO fails the test
+// instead of hanging it: when the registration has not returned after a while, a writer opens
+// the FIFO, which lets the blocked reader go on.
+struct GuardedRegistration
+{
+    ProgramList::Registration result;
+    bool blocked = false;
+};
+
+GuardedRegistration registerGuarded(const QString &listDir, const QString &fifo)
+{
+    std::promise<ProgramList::Registration> promise;
+    std::future<ProgramList::Registration> done = promise.get_future();
+    std::thread worker([&] { promise.set_value(ProgramList::registerProgram(listDir, QStringLiteral("/opt/morvex/"))); });
+    GuardedRegistration run;
+    while (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        run.blocked = true;
+        const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+    }
+    worker.join();
+    run.result = done.get();
+    return run;
 }
 
 } // namespace
@@ -385,7 +417,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kind");
         QTest::newRow("directory missing") << u"missing"_s;
         QTest::newRow("directory is a file") << u"file"_s;
-        QTest::newRow("morvex.dat is a directory") << u"datdir"_s;
         QTest::newRow("directory read-only") << u"readonly"_s;
     }
     void listNotWritable()
@@ -395,8 +426,6 @@ private Q_SLOTS:
         QString listDir = dir.filePath(QStringLiteral("lists")) + QLatin1Char('/');
         if (kind == QLatin1String("file")) {
             writeFile(dir.filePath(QStringLiteral("lists")), "not a directory");
-        } else if (kind == QLatin1String("datdir")) {
-            QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("lists/morvex.dat")));
         } else if (kind == QLatin1String("readonly")) {
             if (geteuid() == 0)
                 QSKIP("the superuser writes into read-only directories");
@@ -408,14 +437,68 @@ private Q_SLOTS:
         const ProgramList::Registration result =
             ProgramList::registerProgram(listDir, QStringLiteral("/opt/morvex/"));
         QCOMPARE(result.outcome, Outcome::NotWritten);
-        if (kind == QLatin1String("datdir"))
-            QVERIFY(QFileInfo(listDir + QStringLiteral("morvex.dat")).isDir());
         if (kind == QLatin1String("readonly")) {
             QCOMPARE(result.recordsRead.size(), 2);
             QCOMPARE(readFile(listDir + QStringLiteral("morvex.dat")), otherPrograms(1, 2));
             QFile::setPermissions(dir.filePath(QStringLiteral("lists")),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
+    }
+
+    // Only a regular file of a sane size is read as the list: a FIFO, a device, a directory or
+    // a larger file is neither read nor written, and the start-up never waits on it.
+    void specialListFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("a FIFO") << u"fifo"_s << int(Outcome::LeftAlone);
+        QTest::newRow("a link to /dev/zero") << u"zero"_s << int(Outcome::LeftAlone);
+        QTest::newRow("a directory") << u"directory"_s << int(Outcome::LeftAlone);
+        QTest::newRow("one byte over the limit") << u"over"_s << int(Outcome::LeftAlone);
+        QTest::newRow("exactly at the limit: read and rewritten") << u"limit"_s << int(Outcome::Rewritten);
+    }
+    void specialListFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, outcome);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("morvex.dat"));
+        QByteArray before;
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("zero")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else if (kind == QLatin1String("directory")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("morvex.dat")));
+        } else {
+            // Two records and a filler line, the file MaxListFileSize bytes long or one more.
+            const qint64 size = ProgramList::MaxListFileSize + (kind == QLatin1String("over") ? 1 : 0);
+            before = otherPrograms(1, 2);
+            before += QByteArray(size - before.size() - 2, 'x') + "\r\n";
+            writeFile(path, before);
+        }
+        const GuardedRegistration run = registerGuarded(dir.path() + QLatin1Char('/'), path);
+        QVERIFY(!run.blocked);
+        QCOMPARE(int(run.result.outcome), outcome);
+        const QFileInfo info(path);
+        if (kind == QLatin1String("fifo")) {
+            struct stat status;
+            QCOMPARE(::lstat(QFile::encodeName(path).constData(), &status), 0);
+            QVERIFY(S_ISFIFO(status.st_mode));
+        } else if (kind == QLatin1String("zero")) {
+            QCOMPARE(info.symLinkTarget(), QStringLiteral("/dev/zero"));
+        } else if (kind == QLatin1String("directory")) {
+            QVERIFY(info.isDir());
+        } else if (kind == QLatin1String("over")) {
+            QVERIFY(run.result.recordsRead.isEmpty());
+            QCOMPARE(readFile(path), before);
+        } else {
+            QCOMPARE(run.result.recordsRead.size(), 2);
+            QCOMPARE(readFile(path), before + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
+        }
+        // Nothing but the list is left in the directory.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                 QStringList{QStringLiteral("morvex.dat")});
     }
 
     void failureBetweenWritingAndRenamingKeepsTheOldList()
@@ -595,6 +678,35 @@ private Q_SLOTS:
             QCOMPARE(readFile(listFile), others);
             QVERIFY(!QFile::exists(rootFile));
         }
+    }
+
+    // A FIFO or a link to a device as the list: the start-up neither waits on it nor reads it,
+    // registers nothing into it and goes on without a word.
+    void startupWithASpecialListFile_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("a FIFO") << true;
+        QTest::newRow("a link to /dev/zero") << false;
+    }
+    void startupWithASpecialListFile()
+    {
+        QFETCH(bool, fifo);
+        TestEnvironment env;
+        const QString path = env.listDir.filePath(QStringLiteral("morvex.dat"));
+        if (fifo)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        Form1 w(env.environment);
+        QVERIFY(w.Form_Load());
+        QVERIFY(env.messages.shown.isEmpty());
+        QVERIFY(!env.exit.code);
+        QVERIFY(w.state().ListRecords[0][0].isEmpty());
+        struct stat status;
+        QCOMPARE(::lstat(QFile::encodeName(path).constData(), &status), 0);
+        QVERIFY(fifo ? S_ISFIFO(status.st_mode) : S_ISLNK(status.st_mode));
+        QCOMPARE(QDir(env.listDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                 QStringList{QStringLiteral("morvex.dat")});
     }
 
     // The state holds the first twenty records read; lines that are no record take no row.
