@@ -6,7 +6,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build-fuzz"
 seconds="${FUZZ_SECONDS:-60}"
-targets=(listfile numbers recordsource)
+targets=(listfile numbers recordsource ownsizefile)
 
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMORVEX_FUZZ=ON -DMORVEX_BUILD_TESTS=OFF >/dev/null

@@ -11,10 +11,9 @@
 
 namespace {
 
-// The dialog's measures, in twips: the fields are as wide as the widest grid columns, the
-// captions wrap beyond the width of the longest column names.
+// The dialog's measures, in twips: the fields are as wide as the widest grid columns; the
+// captions take the width of the longest column name.
 constexpr int FieldWidth = 2400;
-constexpr int CaptionWidth = 3600;
 constexpr int Margin = 180;
 
 } // namespace
@@ -27,6 +26,9 @@ OwnSizeDialog::OwnSizeDialog(SizeEntry entry, const QString &title, const QStrin
     setObjectName(QStringLiteral("OwnSizeDialog"));
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
+    // A window of its own does not take the main window's font by itself.
+    if (parent)
+        setFont(parent->font());
 
     auto *layout = new QVBoxLayout(this);
     const int margin = Twips::toPixels(Margin);
@@ -38,8 +40,6 @@ OwnSizeDialog::OwnSizeDialog(SizeEntry entry, const QString &title, const QStrin
     auto *form = new QFormLayout;
     for (int field = 0; field < m_entry.fields().size(); ++field) {
         auto *caption = new QLabel(m_entry.caption(field));
-        caption->setWordWrap(true);
-        caption->setMaximumWidth(Twips::toPixels(CaptionWidth));
         auto *edit = new QLineEdit(m_entry.startText(field));
         edit->setObjectName(QStringLiteral("Field%1").arg(field));
         edit->setMinimumWidth(Twips::toPixels(FieldWidth));
