@@ -1,5 +1,6 @@
 #include "shell/programlist.h"
 
+#include "platform/filenamecase.h"
 #include "platform/regularfile.h"
 #include "platform/registry.h"
 #include "platform/usermessages.h"
@@ -57,7 +58,7 @@ bool writeListFile(const QString &path, const QByteArray &text, const BeforeComm
 }
 
 Registration registerProgram(const QString &listDir, const QString &programDir,
-                             const BeforeCommit &beforeCommit)
+                             const BeforeCommit &beforeCommit, FileNameCase::Rule rule)
 {
     Registration registration;
     const QString path = listDir + QLatin1String(FileName);
@@ -73,14 +74,17 @@ Registration registerProgram(const QString &listDir, const QString &programDir,
 
     const QByteArray program(ExecutableName);
     const QString directory = QDir::toNativeSeparators(programDir);
-    const Record own{program, ProgramListFile::encode(directory)};
-    if (registration.recordsRead.contains(own)) {
+    const auto listed = [&](const Record &record) {
+        return record.program == program
+               && FileNameCase::same(ProgramListFile::decode(record.directory), directory, rule);
+    };
+    if (std::any_of(registration.recordsRead.cbegin(), registration.recordsRead.cend(), listed)) {
         registration.outcome = Registration::Outcome::AlreadyListed;
         return registration;
     }
 
     const QByteArray updated = ProgramListFile::withRecordLast(
-        text, {program, ProgramListFile::encode(directory.toLower())});
+        text, {program, ProgramListFile::encode(FileNameCase::recorded(directory, rule))});
     registration.outcome = writeListFile(path, updated, beforeCommit)
                                ? Registration::Outcome::Rewritten
                                : Registration::Outcome::NotWritten;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filenamecase.h"
 #include "shell/mainstate.h"
 #include "shell/programlistfile.h"
 
@@ -73,15 +74,17 @@ struct Registration
 using BeforeCommit = std::function<void(QSaveFile &)>;
 
 // Makes sure the list file in listDir holds this program's record: unless a record of
-// "morvex_calc.exe" with exactly programDir (in native separators) is already there, the file
-// is written anew with every line that is no record of "morvex_calc.exe" byte for byte in its
-// place (other programs' records and lines that are no record alike) and this program's record,
-// its directory lower-cased, last. The new list goes to a temporary file in the same directory
+// "morvex_calc.exe" with programDir (in native separators; the same under the file system's
+// case rule: exactly, or ignoring case on Windows) is already there, the file is written anew
+// with every line that is no record of "morvex_calc.exe" byte for byte in its place (other
+// programs' records and lines that are no record alike) and this program's record last, its
+// directory as FileNameCase::recorded gives it (lower-cased on Windows only). The new list goes to a temporary file in the same directory
 // that replaces the old one only once complete, so a failure on the way leaves the old list
 // whole. All the lines are kept, however many there are. A list that is no regular file (a
 // FIFO, a device, a directory) or is longer than MaxListFileSize is neither read nor written.
 Registration registerProgram(const QString &listDir, const QString &programDir,
-                             const BeforeCommit &beforeCommit = {});
+                             const BeforeCommit &beforeCommit = {},
+                             FileNameCase::Rule rule = FileNameCase::ofThisSystem());
 
 // Writes the list's text to path through a temporary file and an atomic rename; false when the
 // list could not be written (the old file is then untouched).

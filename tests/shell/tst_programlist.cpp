@@ -295,10 +295,11 @@ private Q_SLOTS:
             << true << others + "\"morvex_calc.exe\",\"/opt/Morvex/\"\r\n" << u"/opt/Morvex/"_s
             << int(Outcome::AlreadyListed) << 3
             << others + "\"morvex_calc.exe\",\"/opt/Morvex/\"\r\n";
-        QTest::newRow("own record in lower case, directory in capitals: rewritten the same")
+        // Case tells directories apart here: the directory is recorded as it is.
+        QTest::newRow("own record in lower case, directory in capitals: rewritten as it is")
             << true << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n" << u"/opt/Morvex/"_s
             << int(Outcome::Rewritten) << 3
-            << others + "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+            << others + "\"morvex_calc.exe\",\"/opt/Morvex/\"\r\n";
         QTest::newRow("own record with another directory moves last")
             << true << "\"morvex_calc.exe\",\"/old/place/\"\r\n" + others << u"/opt/morvex/"_s
             << int(Outcome::Rewritten) << 3
@@ -336,9 +337,9 @@ private Q_SLOTS:
             << u"/opt/morvex/"_s << int(Outcome::Rewritten) << 1
             << QByteArray("\"\xd1\xf2\xe0\xeb\xfc.exe\",\"c:\\\xcf\xf0\xee\xe3\xf0\\\"\r\n"
                           "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n");
-        QTest::newRow("directory in Cyrillic letters lower-cased")
+        QTest::newRow("directory in Cyrillic capitals recorded as it is")
             << false << QByteArray() << u"/opt/Сталь/"_s << int(Outcome::Rewritten) << 0
-            << QByteArray("\"morvex_calc.exe\",\"/opt/сталь/\"\r\n");
+            << QByteArray("\"morvex_calc.exe\",\"/opt/Сталь/\"\r\n");
         // Two lines of one unquoted field each, split by a lone CR: no record, both kept.
         QTest::newRow("binary bytes")
             << true << QByteArray("\x00\x00\xfe\xff\x01\x02\x03\r\x00", 9) << u"/opt/morvex/"_s
@@ -410,6 +411,47 @@ private Q_SLOTS:
         // Nothing but the list is left in the directory.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{QStringLiteral("morvex.dat")});
+    }
+
+    // Where the file system ignores case (Windows), one directory is one directory however it
+    // is written: ours is recorded lower-cased and found again in any case.
+    void registrationIgnoringCase_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // empty: no file
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray others = otherPrograms(1, 2);
+        QTest::newRow("no file: written lower-cased")
+            << QByteArray() << u"C:\\Morvex\\"_s << int(Outcome::Rewritten)
+            << QByteArray("\"morvex_calc.exe\",\"c:\\morvex\\\"\r\n");
+        QTest::newRow("Cyrillic capitals lower-cased")
+            << QByteArray() << u"C:\\Сталь\\"_s << int(Outcome::Rewritten)
+            << QByteArray("\"morvex_calc.exe\",\"c:\\сталь\\\"\r\n");
+        QTest::newRow("our lower-cased record found for a directory in capitals")
+            << others + "\"morvex_calc.exe\",\"c:\\morvex\\\"\r\n" << u"C:\\Morvex\\"_s
+            << int(Outcome::AlreadyListed) << others + "\"morvex_calc.exe\",\"c:\\morvex\\\"\r\n";
+        QTest::newRow("a record in capitals found too")
+            << "\"morvex_calc.exe\",\"C:\\MORVEX\\\"\r\n" + others << u"c:\\Morvex\\"_s
+            << int(Outcome::AlreadyListed) << "\"morvex_calc.exe\",\"C:\\MORVEX\\\"\r\n" + others;
+        QTest::newRow("another directory of ours replaced")
+            << "\"morvex_calc.exe\",\"c:\\old\\\"\r\n" + others << u"C:\\Morvex\\"_s
+            << int(Outcome::Rewritten) << others + "\"morvex_calc.exe\",\"c:\\morvex\\\"\r\n";
+    }
+    void registrationIgnoringCase()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, programDir);
+        QFETCH(int, outcome);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("morvex.dat"));
+        if (!before.isEmpty())
+            writeFile(path, before);
+        const ProgramList::Registration result = ProgramList::registerProgram(
+            dir.path() + QLatin1Char('/'), programDir, {}, FileNameCase::Rule::Insensitive);
+        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(readFile(path), after);
     }
 
     void listNotWritable_data()
@@ -659,7 +701,7 @@ private Q_SLOTS:
                  location.valueName);
 
         const QByteArray own =
-            "\"morvex_calc.exe\",\"" + w.state().ProgramDir.toLower().toLocal8Bit() + "\"\r\n";
+            "\"morvex_calc.exe\",\"" + w.state().ProgramDir.toLocal8Bit() + "\"\r\n";
         const QString rootFile = env.rootDir.filePath(QStringLiteral("morvex.dat"));
         const QString listFile = listDir + QStringLiteral("/morvex.dat");
         if (listIn == QLatin1String("list")) {
@@ -678,6 +720,36 @@ private Q_SLOTS:
             QCOMPARE(readFile(listFile), others);
             QVERIFY(!QFile::exists(rootFile));
         }
+    }
+
+    // A program directory with capitals is recorded as it is, so the next start finds the
+    // record and leaves the list alone instead of writing it anew.
+    void programDirectoryWithCapitalsIsFoundAgain()
+    {
+        QTemporaryDir programs;
+        const QString programDir = programs.filePath(QStringLiteral("Morvex Stal"));
+        QVERIFY(QDir().mkpath(programDir));
+        QVERIFY(QFile::copy(QStringLiteral(MORVEX_PROGRAM_DIR "base.mdb"), programDir + QStringLiteral("/base.mdb")));
+        TestEnvironment env(programDir);
+        const QString list = env.listDir.filePath(QStringLiteral("morvex.dat"));
+        writeFile(list, otherPrograms(1, 2));
+        const auto inode = [&list] {
+            struct stat status;
+            return ::stat(QFile::encodeName(list).constData(), &status) == 0 ? status.st_ino : ino_t(0);
+        };
+
+        Form1 first(env.environment);
+        QVERIFY(first.Form_Load());
+        const QByteArray written = otherPrograms(1, 2) + "\"morvex_calc.exe\",\""
+                                   + QFile::encodeName(programDir) + "/\"\r\n";
+        QCOMPARE(readFile(list), written);
+        const ino_t afterFirst = inode();
+
+        Form1 second(env.environment);
+        QVERIFY(second.Form_Load());
+        QCOMPARE(readFile(list), written);
+        QCOMPARE(inode(), afterFirst); // not replaced by a rewrite
+        QVERIFY(env.messages.shown.isEmpty());
     }
 
     // A FIFO or a link to a device as the list: the start-up neither waits on it nor reads it,
@@ -730,7 +802,7 @@ private Q_SLOTS:
                  (MainState::ListRecord{QStringLiteral("prog20.exe"),
                                         QStringLiteral("c:\\progs\\20\\")}));
         const QByteArray own =
-            "\"morvex_calc.exe\",\"" + w.state().ProgramDir.toLower().toLocal8Bit() + "\"\r\n";
+            "\"morvex_calc.exe\",\"" + w.state().ProgramDir.toLocal8Bit() + "\"\r\n";
         QCOMPARE(readFile(env.listDir.filePath(QStringLiteral("morvex.dat"))), list + own);
     }
 };
