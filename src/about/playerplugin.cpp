@@ -8,16 +8,16 @@
 
 namespace PlayerPlugin {
 
-QString fileName()
+QString path(const QString &programDir)
 {
-    return QStringLiteral(MORVEX_PLAYER_PLUGIN);
+    return QDir(programDir).filePath(QStringLiteral("plugins/" MORVEX_PLAYER_PLUGIN));
 }
 
 ClipPlayerMaker *maker(const QString &programDir)
 {
     // A loader left to go out of scope keeps its plugin loaded; a second one on the same file
     // finds it loaded and hands back the same root object.
-    QPluginLoader loader(QDir(programDir).filePath(fileName()));
+    QPluginLoader loader(path(programDir));
     auto *maker = qobject_cast<ClipPlayerMaker *>(loader.instance());
     if (!maker)
         qWarning().noquote() << "The About window shows the clip's still picture: no media player:"

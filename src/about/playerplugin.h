@@ -9,8 +9,10 @@ class ClipPlayerMaker;
 // About window maps none of those libraries.
 namespace PlayerPlugin {
 
-// The plugin's file name, as the build names it.
-QString fileName();
+// Where the plugin lies: in the program directory's "plugins", under the name the build gives
+// it. A directory of its own, so the package's tools take it for a plugin, not for a library
+// of the system's that wants ldconfig run.
+QString path(const QString &programDir);
 
 // The plugin's maker; null where the plugin is missing, damaged or made for another Qt, with
 // the reason on the diagnostic output.

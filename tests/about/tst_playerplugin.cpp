@@ -10,7 +10,9 @@
 #include "shell/form1.h"
 #include "testwindow.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -39,7 +41,13 @@ struct ProgramDirectory
                 qFatal("cannot copy %s", qPrintable(name));
     }
     QString path() const { return dir.path(); }
-    QString plugin() const { return dir.filePath(PlayerPlugin::fileName()); }
+    // The place of the plugin, in a directory that is there.
+    QString plugin() const
+    {
+        const QString file = PlayerPlugin::path(dir.path());
+        QDir().mkpath(QFileInfo(file).path());
+        return file;
+    }
 };
 
 } // namespace
