@@ -11,7 +11,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6 qt6-multimedia-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-    fonts-liberation
+    fonts-liberation qt6-translations-l10n
     libbenchmark-dev
     libxlsxwriter-dev
     python3 unzip poppler-utils
