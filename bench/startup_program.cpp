@@ -10,7 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    SystemServices::applyClassicStyle();
+    SystemServices::prepareApplication();
     const SystemServices services(QStringLiteral(MORVEX_PROGRAM_DIR).chopped(1));
     Form1 window(services.environment());
     if (!window.Form_Load())

@@ -6,7 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    SystemServices::applyClassicStyle();
+    SystemServices::prepareApplication();
     const SystemServices services(QCoreApplication::applicationDirPath());
 
     Form1 window(services.environment());

@@ -1,5 +1,6 @@
 #include "shell/systemservices.h"
 
+#include "platform/qttranslations.h"
 #include "platform/registry.h"
 
 #include <QApplication>
@@ -18,6 +19,16 @@ SystemServices::SystemServices(const QString &executableDir)
 }
 
 SystemServices::~SystemServices() = default;
+
+void SystemServices::prepareApplication()
+{
+    applyClassicStyle();
+    // The window class is the application's name (WM_CLASS on X11); the desktop entry's
+    // StartupWMClass names it, and Wayland matches the entry by the desktop file name.
+    QCoreApplication::setApplicationName(QStringLiteral(MORVEX_WINDOW_CLASS));
+    QGuiApplication::setDesktopFileName(QStringLiteral(MORVEX_APP_ID));
+    QtTranslations::install();
+}
 
 void SystemServices::applyClassicStyle()
 {

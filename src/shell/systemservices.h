@@ -19,6 +19,11 @@ public:
 
     const Environment &environment() const { return m_environment; }
 
+    // The program on the desktop, before its first window: the classic look, its window class
+    // and desktop entry, so the taskbar matches the window to the menu entry, and Qt's own
+    // texts in the user's language. Call once the application exists.
+    static void prepareApplication();
+
     // The classic look the layout was designed for: frame captions on the frame line, compact
     // option buttons. Call once the application exists.
     static void applyClassicStyle();

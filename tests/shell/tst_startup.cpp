@@ -1,6 +1,7 @@
-// The program's start-up as the program runs it, in a process of its own: the main window
-// built, loaded and shown maps no library of Qt Multimedia or of its GStreamer backend; they
-// come with the player plugin when the About window first opens.
+// The program's start-up as the program runs it, in a process of its own: the application
+// carries the desktop entry's names, so the taskbar matches its window to the menu entry; the
+// main window built, loaded and shown maps no library of Qt Multimedia or of its GStreamer
+// backend; they come with the player plugin when the About window first opens.
 
 #include "about/clipplayer.h"
 #include "about/form2.h"
@@ -9,8 +10,10 @@
 #include "testwindow.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QTest>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -33,6 +36,41 @@ QStringList mapped(const QString &text)
     return files;
 }
 
+// The entries of a desktop file's [Desktop Entry] group.
+QHash<QString, QString> desktopEntry(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QHash<QString, QString> entries;
+    bool inGroup = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('[')))
+            inGroup = line == QLatin1String("[Desktop Entry]");
+        else if (inGroup && line.contains(QLatin1Char('=')) && !line.startsWith(QLatin1Char('#')))
+            entries.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
+    }
+    return entries;
+}
+
+// The untranslated texts of an AppStream file's elements by their names, "id" and "launchable"
+// among them.
+QHash<QString, QString> appStreamTexts(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QHash<QString, QString> texts;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && !xml.attributes().hasAttribute(QLatin1String("xml:lang"))
+            && xml.name() != QLatin1String("component"))
+            texts.insert(xml.name().toString(), xml.readElementText(QXmlStreamReader::SkipChildElements));
+    }
+    return texts;
+}
+
 } // namespace
 
 class TestStartup : public QObject
@@ -42,12 +80,29 @@ class TestStartup : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        SystemServices::applyClassicStyle();
+        SystemServices::prepareApplication();
         m_main = std::make_unique<Form1>(m_env.environment);
         QVERIFY(m_main->Form_Load());
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
         QCoreApplication::processEvents();
+    }
+
+    void desktopEntryNamesTheWindow()
+    {
+        const QString id = QGuiApplication::desktopFileName();
+        QVERIFY(!id.isEmpty());
+        const QString packaging = QStringLiteral(MORVEX_SOURCE_DIR "packaging/");
+        const QHash<QString, QString> entry = desktopEntry(packaging + id + QStringLiteral(".desktop"));
+        QVERIFY2(!entry.isEmpty(), qPrintable(QStringLiteral("no desktop entry %1.desktop").arg(id)));
+        // X11 reports the application's name as the window's class.
+        QCOMPARE(entry.value(QStringLiteral("StartupWMClass")), QCoreApplication::applicationName());
+        QCOMPARE(entry.value(QStringLiteral("Icon")), id);
+        QCOMPARE(entry.value(QStringLiteral("Exec")), QStringLiteral("morvex-calc"));
+
+        const QHash<QString, QString> appStream = appStreamTexts(packaging + id + QStringLiteral(".metainfo.xml"));
+        QCOMPARE(appStream.value(QStringLiteral("id")), id);
+        QCOMPARE(appStream.value(QStringLiteral("launchable")), id + QStringLiteral(".desktop"));
     }
 
     void startUpMapsNoMediaLibrary_data()
