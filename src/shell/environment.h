@@ -23,7 +23,7 @@ struct Environment
     // Where the list lies when the registry names no directory: the root of the file system
     // (of the current drive on Windows).
     QString rootDir = QString(QDir::separator());
-    // The user's own files (own sizes, the specification): the user's data directory followed
+    // The user's own files (own sizes, the materials list): the user's data directory followed
     // by "morvex", without a trailing separator. Created only when a file is first saved.
     QString userDataDir;
 };
