@@ -64,16 +64,9 @@ SizeIndex indexOf(const Catalogue::Kind &kind, const QList<QStringList> &rows)
     return index;
 }
 
-// A figure of the file: decimal comma or point, nothing else around it.
 std::optional<double> figure(const QString &text)
 {
-    QString t = text.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = t.toDouble(&ok);
-    if (!ok || value < 0)
-        return std::nullopt;
-    return value;
+    return BomTable::readFigure(text);
 }
 
 class Restorer

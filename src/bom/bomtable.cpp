@@ -2,6 +2,8 @@
 
 #include "bom/bomdesignation.h"
 
+#include <cmath>
+
 namespace BomTable {
 
 QList<Row> rows(const BillOfMaterials &list)
@@ -52,6 +54,20 @@ QString figure(double value, const QLocale &locale)
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     return plain.toString(value, 'f', QLocale::FloatingPointShortest);
+}
+
+std::optional<double> readFigure(const QString &text)
+{
+    QString t = text;
+    t.remove(QLatin1Char(' '));
+    t.remove(QChar(0x00A0));
+    t.remove(QChar(0x202F));
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = t.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < 0)
+        return std::nullopt;
+    return value;
 }
 
 QStringList itemFields(const BillOfMaterials &list, int position, const QLocale &locale)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The materials list as a drawing's table shows it: a heading line per standard, its items, its
 // subtotal, and the grand total in kilograms and in tonnes. The window, the print and the
 // exports all lay the list out through here.
@@ -38,6 +40,10 @@ QString groupLabel(const QString &standard);
 QString mass(double value, const QLocale &locale = QLocale());
 // A length, area or number of pieces, in as few digits as give it back exactly.
 QString figure(double value, const QLocale &locale = QLocale());
+
+// A figure typed or read from a file: digits with a decimal comma or point, blanks around and
+// between groups of digits allowed; nothing for anything else or a negative figure.
+std::optional<double> readFigure(const QString &text);
 
 // The item's fields in column order, for the exports and the copy.
 QStringList itemFields(const BillOfMaterials &list, int position, const QLocale &locale = QLocale());

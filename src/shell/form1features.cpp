@@ -1,5 +1,6 @@
 #include "shell/form1.h"
 
+#include "bom/bomfeature.h"
 #include "ownsizes/ownsizecommands.h"
 #include "reverse/reversedialog.h"
 #include "sizesearch/sizesearchdialog.h"
@@ -11,4 +12,5 @@ void Form1::attachFeatures()
     ReverseDialog::attachTo(*this);
     SizeSearchDialog::attachTo(*this, *grid());
     new OwnSizeCommands(this);
+    BomFeature::attachTo(*this);
 }

@@ -120,6 +120,8 @@ void Form1::buildWindow()
 
         // Frame4 "Тип изделия", Frame1 "Рисунок", Frame2 "Данные".
         {"T1", K::Premade, "Frame4", "", 120, 240, 1815, 315},
+        // The materials list's button, in the free end of the group toolbar's room, above it.
+        {"cmdBomAdd", K::Button, "Frame4", "", 1590, 240, 345, 315, {.toolTip = "Добавить в спецификацию"}},
         {"Image2", K::Premade, "Frame1", "", 120, 300, 1935, 1815,
          {.toolTip = "Увеличить изображение", .pointingHand = true}},
         {"DBGrid2", K::Premade, "Frame2", "", 120, 240, 6420, 1545, {.background = GridGreen}},

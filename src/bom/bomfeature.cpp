@@ -1,0 +1,191 @@
+#include "bom/bomfeature.h"
+
+#include "bom/bomdesignation.h"
+#include "bom/bomrestore.h"
+#include "bom/bomstore.h"
+#include "bom/bomtable.h"
+#include "bom/bomwindow.h"
+#include "calc/readnumber.h"
+#include "catalogue/datasource.h"
+#include "catalogue/recordsetmodel.h"
+#include "platform/usermessages.h"
+#include "shell/form1.h"
+
+#include <QAction>
+#include <QDir>
+#include <QEvent>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString Title = QStringLiteral("Спецификация");
+
+QAction *command(Form1 &window, const char *name, const QString &text, QList<QKeySequence> keys)
+{
+    auto *action = new QAction(text, &window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    return action;
+}
+
+double input(const Form1 &window, const char *name)
+{
+    const QLineEdit *edit = window.findChild<QLineEdit *>(QString::fromLatin1(name));
+    return edit ? ReadInputNumber(edit->text()) : 0;
+}
+
+} // namespace
+
+BomFeature::BomFeature(Form1 &window)
+    : QObject(&window)
+    , m_window(window)
+{
+    setObjectName(QStringLiteral("BomFeature"));
+    connect(&m_list, &BillOfMaterials::changed, this, &BomFeature::saveKeptList);
+}
+
+BomFeature *BomFeature::attachTo(Form1 &window)
+{
+    auto *feature = new BomFeature(window);
+    QAction *add = command(window, "BomAdd", QStringLiteral("Добавить в спецификацию"),
+                           {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    connect(add, &QAction::triggered, feature, [feature] { feature->addCurrent(); });
+    QAction *show = command(window, "BomShow", QStringLiteral("Спецификация…"), {QKeySequence(Qt::CTRL | Qt::Key_L)});
+    connect(show, &QAction::triggered, feature, &BomFeature::showList);
+    for (QAction *action : {add, show}) {
+        window.addWindowCommand(action);
+        window.addGridCommand(action);
+        window.addResultCommand(action);
+    }
+    if (auto *button = window.findChild<QPushButton *>(QStringLiteral("cmdBomAdd"))) {
+        button->setIcon(QIcon(QStringLiteral(":/icons/bom_add.png")));
+        button->setIconSize(QSize(16, 16));
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, feature, [feature] { feature->addCurrent(); });
+    }
+    window.installEventFilter(feature);
+    return feature;
+}
+
+bool BomFeature::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list window goes with the main window.
+    if (watched == &m_window && event->type() == QEvent::Close && m_listWindow)
+        m_listWindow->close();
+    return QObject::eventFilter(watched, event);
+}
+
+BillOfMaterials &BomFeature::list()
+{
+    ensureLoaded();
+    return m_list;
+}
+
+QString BomFeature::keptListPath() const
+{
+    return BomStore::keptListPath(m_window.environment().userDataDir);
+}
+
+BaseKindRows &BomFeature::rows()
+{
+    if (!m_rows)
+        m_rows = std::make_unique<BaseKindRows>(m_window.dataSource()->DatabaseName(),
+                                                m_window.environment().databaseDriver);
+    return *m_rows;
+}
+
+void BomFeature::ensureLoaded()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    const BomStore::Loaded loaded = BomStore::load(keptListPath(), rows());
+    if (!loaded.found)
+        return;
+    m_list.load(loaded.result.items);
+    if (!loaded.readable || !loaded.result.skipped.isEmpty())
+        m_window.environment().messages->critical(BomStore::damagedMessage(keptListPath(), loaded),
+                                                   QStringLiteral("Ошибка"));
+}
+
+void BomFeature::saveKeptList()
+{
+    QString error;
+    if (BomStore::save(m_list, keptListPath(), &error)) {
+        m_saveFailed = false;
+        return;
+    }
+    // Said once, not after every change that fails the same way.
+    if (!m_saveFailed)
+        m_window.environment().messages->critical(
+            QStringLiteral("Не могу сохранить спецификацию в %1: %2").arg(QDir::toNativeSeparators(keptListPath()), error),
+            QStringLiteral("Ошибка"));
+    m_saveFailed = true;
+}
+
+BomWindow *BomFeature::listWindow()
+{
+    ensureLoaded();
+    if (!m_listWindow)
+        m_listWindow = new BomWindow(m_list, *m_window.environment().messages,
+                                     [this]() -> BomKindRows & { return rows(); }, &m_window);
+    return m_listWindow;
+}
+
+void BomFeature::showList()
+{
+    BomWindow *window = listWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+std::optional<BomItem> BomFeature::currentItem(QString *why) const
+{
+    const std::optional<Catalogue::Kind> &kind = m_window.currentKind();
+    const int row = m_window.CurrentRowPosition();
+    if (!kind || row < 0) {
+        *why = QStringLiteral("Выберите изделие и размер: в спецификацию нечего добавить.");
+        return std::nullopt;
+    }
+    BomCapture capture{*kind, row, {}, m_window.state(), {}};
+    for (int c = 0; const std::optional<QString> cell = m_window.ReadCell(c); ++c)
+        capture.cells.append(*cell);
+    capture.inputs = {input(m_window, "Text2"), input(m_window, "Text3"), input(m_window, "Text5"),
+                      input(m_window, "Text4")};
+    std::optional<BomItem> item = makeItem(capture);
+    if (!item)
+        *why = QStringLiteral("Нет результата расчета: в спецификацию ничего не добавлено.");
+    return item;
+}
+
+void BomFeature::tell(const QString &text)
+{
+    if (m_listWindow && m_listWindow->isVisible())
+        m_listWindow->showStatus(text);
+    else
+        m_window.environment().messages->show({text, Title, UserMessages::Icon::Information});
+}
+
+bool BomFeature::addCurrent()
+{
+    QString why;
+    const std::optional<BomItem> item = currentItem(&why);
+    if (!item) {
+        tell(why);
+        return false;
+    }
+    const int position = list().add(*item);
+    BomWindow *window = listWindow();
+    if (!window->isVisible()) {
+        // Shown beside the calculator, which keeps the focus for the next size.
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
+        window->show();
+    }
+    window->selectItem(position);
+    window->showStatus(QStringLiteral("Добавлено: %1 %2, %3 кг")
+                           .arg(item->name, BomDesignation::designation(*item), BomTable::mass(item->total)));
+    return true;
+}

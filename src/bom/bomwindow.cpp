@@ -1,0 +1,253 @@
+#include "bom/bomwindow.h"
+
+#include "bom/bomprint.h"
+#include "bom/bomstore.h"
+#include "bom/bomtable.h"
+#include "bom/bomtablemodel.h"
+#include "bom/bomxlsx.h"
+#include "platform/usermessages.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace {
+
+const QString Title = QStringLiteral("Спецификация");
+const QString ErrorTitle = QStringLiteral("Ошибка");
+
+// The window's first size, in twips: about as wide as an A4 page's table reads well.
+constexpr int WindowWidth = 10500;
+constexpr int WindowHeight = 6000;
+// The columns' first widths, in twips.
+constexpr int ColumnWidths[BomTable::ColumnCount] = {450, 3300, 1650, 1800, 1200, 750, 1350, 1350};
+
+} // namespace
+
+BomWindow::BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource rows, QWidget *parent)
+    : QMainWindow(parent, Qt::Window)
+    , m_list(list)
+    , m_messages(messages)
+    , m_rows(std::move(rows))
+    , m_model(new BomTableModel(list, this))
+    , m_table(new QTableView(this))
+    , m_status(new QLabel(this))
+{
+    setObjectName(QStringLiteral("BomWindow"));
+    setWindowTitle(Title);
+    resize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
+
+    m_table->setObjectName(QStringLiteral("BomTable"));
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::AnyKeyPressed);
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(false);
+    for (int c = 0; c < BomTable::ColumnCount; ++c)
+        m_table->setColumnWidth(c, Twips::toPixels(ColumnWidths[c]));
+    m_table->horizontalHeader()->setSectionResizeMode(BomTable::Name, QHeaderView::Stretch);
+    setCentralWidget(m_table);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &BomWindow::spanLines);
+    spanLines();
+
+    auto *tools = addToolBar(QStringLiteral("Команды"));
+    tools->setObjectName(QStringLiteral("BomTools"));
+    tools->setMovable(false);
+    tools->addAction(addCommand("BomOpen", QStringLiteral("Открыть…"), QKeySequence::Open, [this] { openFile(); }));
+    tools->addAction(addCommand("BomSaveAs", QStringLiteral("Сохранить как…"), QKeySequence::SaveAs, [this] { saveAs(); }));
+    tools->addAction(addCommand("BomExportXlsx", QStringLiteral("В Excel…"), {}, [this] { exportXlsx(); }));
+    tools->addAction(addCommand("BomExportPdf", QStringLiteral("В PDF…"), {}, [this] { exportPdf(); }));
+    tools->addAction(addCommand("BomPrint", QStringLiteral("Печать…"), QKeySequence::Print, [this] { print(); }));
+    tools->addSeparator();
+    QAction *undo = m_list.undoStack()->createUndoAction(this, QStringLiteral("Отменить"));
+    undo->setObjectName(QStringLiteral("BomUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    addAction(undo);
+    tools->addAction(undo);
+    tools->addAction(addCommand("BomCopy", QStringLiteral("Копировать"), QKeySequence::Copy, [this] { copySelected(); }));
+    tools->addAction(addCommand("BomDelete", QStringLiteral("Удалить"), QKeySequence::Delete, [this] { removeSelected(); }));
+    tools->addAction(addCommand("BomUp", QStringLiteral("Выше"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveCurrent(-1); }));
+    tools->addAction(addCommand("BomDown", QStringLiteral("Ниже"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveCurrent(1); }));
+
+    m_status->setObjectName(QStringLiteral("BomStatus"));
+    statusBar()->addWidget(m_status, 1);
+}
+
+BomWindow::~BomWindow() = default;
+
+void BomWindow::setFileChooser(BomFileChooser *chooser)
+{
+    m_chooser = chooser ? chooser : &m_dialogs;
+}
+
+QAction *BomWindow::addCommand(const char *name, const QString &text, const QKeySequence &key,
+                               std::function<void()> run)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    addAction(action);
+    return action;
+}
+
+void BomWindow::spanLines()
+{
+    m_table->clearSpans();
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        const BomTable::RowKind kind = m_model->rowKind(r);
+        if (kind == BomTable::RowKind::GroupHeading)
+            m_table->setSpan(r, 0, 1, BomTable::ColumnCount);
+        else if (kind != BomTable::RowKind::Item)
+            m_table->setSpan(r, 0, 1, BomTable::Mass);
+    }
+}
+
+void BomWindow::showStatus(const QString &text)
+{
+    m_status->setText(text);
+}
+
+QString BomWindow::status() const
+{
+    return m_status->text();
+}
+
+void BomWindow::selectItem(int position)
+{
+    const int row = m_model->rowOf(position);
+    if (row < 0)
+        return;
+    m_table->setCurrentIndex(m_model->index(row, BomTable::Quantity));
+    m_table->selectRow(row);
+}
+
+QList<int> BomWindow::selectedItems() const
+{
+    QList<int> positions;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedIndexes()) {
+        const int position = m_model->itemAt(index.row());
+        if (position >= 0 && !positions.contains(position))
+            positions.append(position);
+    }
+    std::sort(positions.begin(), positions.end());
+    return positions;
+}
+
+QString BomWindow::selectedText() const
+{
+    QStringList lines;
+    for (int position : selectedItems())
+        lines.append(BomTable::itemFields(m_list, position).join(QLatin1Char('\t')));
+    return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void BomWindow::copySelected()
+{
+    const QString text = selectedText();
+    if (text.isEmpty()) {
+        showStatus(QStringLiteral("Выделите строки изделий, чтобы их скопировать."));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(text);
+    showStatus(QStringLiteral("Скопировано строк: %1").arg(selectedItems().size()));
+}
+
+void BomWindow::removeSelected()
+{
+    if (!m_list.remove(selectedItems()))
+        showStatus(QStringLiteral("Выделите строки изделий, чтобы их удалить."));
+}
+
+void BomWindow::moveCurrent(int step)
+{
+    const int position = m_model->itemAt(m_table->currentIndex().row());
+    if (position >= 0 && m_list.move(position, step))
+        selectItem(position + step);
+    else
+        showStatus(QStringLiteral("Изделие передвигается только внутри своего стандарта."));
+}
+
+void BomWindow::reportError(const QString &what, const QString &why)
+{
+    m_messages.critical(QStringLiteral("%1: %2").arg(what, why), ErrorTitle);
+}
+
+void BomWindow::openFile()
+{
+    const QString path = m_chooser->openFile(this);
+    if (path.isEmpty())
+        return;
+    const BomStore::Loaded loaded = BomStore::load(path, m_rows());
+    if (!loaded.readable || !loaded.result.skipped.isEmpty())
+        m_messages.critical(BomStore::damagedMessage(path, loaded), ErrorTitle);
+    if (loaded.result.items.isEmpty() && !loaded.result.skipped.isEmpty())
+        return;
+    if (!loaded.readable)
+        return;
+    m_list.replaceAll(loaded.result.items, QStringLiteral("открытие %1").arg(QDir::toNativeSeparators(path)));
+    showStatus(QStringLiteral("Открыт файл %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void BomWindow::saveAs()
+{
+    const QString path = m_chooser->saveFile(this, QStringLiteral("Сохранить спецификацию"),
+                                             QStringLiteral("Спецификация (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!BomStore::save(m_list, path, &error))
+        return reportError(QStringLiteral("Не могу сохранить файл %1").arg(QDir::toNativeSeparators(path)), error);
+    showStatus(QStringLiteral("Сохранено в %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void BomWindow::exportXlsx()
+{
+    const QString path = m_chooser->saveFile(this, QStringLiteral("Спецификация в Excel"),
+                                             QStringLiteral("Книга Excel (*.xlsx)"), QStringLiteral("xlsx"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!BomXlsx::write(m_list, path, &error))
+        return reportError(QStringLiteral("Не могу записать файл %1").arg(QDir::toNativeSeparators(path)), error);
+    showStatus(QStringLiteral("Записано в %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void BomWindow::exportPdf()
+{
+    const QString path = m_chooser->saveFile(this, QStringLiteral("Спецификация в PDF"),
+                                             QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!BomPrint::writePdf(m_list, path, &error))
+        return reportError(QStringLiteral("Не могу записать файл %1").arg(QDir::toNativeSeparators(path)), error);
+    showStatus(QStringLiteral("Записано в %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void BomWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    BomPrint::setUpPage(printer);
+    printer.setDocName(Title);
+    if (!m_chooser->choosePrinter(this, printer))
+        return;
+    const int pages = BomPrint::render(m_list, printer);
+    if (pages == 0)
+        return reportError(QStringLiteral("Не могу напечатать спецификацию"), printer.printerName());
+    showStatus(QStringLiteral("Напечатано листов: %1").arg(pages));
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "bom/billofmaterials.h"
+#include "bom/bomfilechooser.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class BomKindRows;
+class BomTableModel;
+class QAction;
+class QLabel;
+class QTableView;
+class UserMessages;
+
+// The window "Спецификация": the grouped table of the list, its length and quantity cells
+// editable, and the commands on it (open, save, export, print, undo, copy, delete, move). The
+// list and what it is read from belong to the caller; the window only shows and asks.
+class BomWindow : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BomWindow)
+
+public:
+    using RowSource = std::function<BomKindRows &()>;
+
+    BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource rows, QWidget *parent = nullptr);
+    ~BomWindow() override;
+
+    // Tests answer the file and printer questions themselves.
+    void setFileChooser(BomFileChooser *chooser);
+
+    QTableView *table() const { return m_table; }
+    BomTableModel *model() const { return m_model; }
+    // A short notice at the foot of the window.
+    void showStatus(const QString &text);
+    QString status() const;
+    // Selects an item's line.
+    void selectItem(int position);
+
+    // The commands, as the toolbar runs them.
+    void openFile();
+    void saveAs();
+    void exportXlsx();
+    void exportPdf();
+    void print();
+    void copySelected();
+    void removeSelected();
+    void moveCurrent(int step);
+    // The selected items' lines as tab-separated text for a spreadsheet.
+    QString selectedText() const;
+
+private:
+    QAction *addCommand(const char *name, const QString &text, const QKeySequence &key,
+                        std::function<void()> run);
+    QList<int> selectedItems() const;
+    void spanLines();
+    void reportError(const QString &what, const QString &why);
+
+    BillOfMaterials &m_list;
+    UserMessages &m_messages;
+    RowSource m_rows;
+    BomTableModel *m_model;
+    QTableView *m_table;
+    QLabel *m_status;
+    DialogFileChooser m_dialogs;
+    BomFileChooser *m_chooser = &m_dialogs;
+};
