@@ -1,0 +1,268 @@
+// The exports read back the way other programs read them: the workbook through its XML (unzip),
+// the PDF and the print through its pages and text (poppler's pdfinfo and pdftotext).
+
+#include "basefixture.h"
+#include "bom/bomprint.h"
+#include "bom/bomwindow.h"
+#include "bom/bomxlsx.h"
+#include "externaltools.h"
+#include "recordingchooser.h"
+#include "recordingmessages.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Items
+{
+    BaseFixture base;
+    BomItem angle(double pieces = 10) { return base.item(BaseFixture::kind(2, 10), {"50", "5"}, {0, 6000, pieces, 0}); }
+    BomItem bolt() { return base.item(BaseFixture::kind(4, 8), {"12", "60"}, {0, 0, 100, 0}); }
+    BomItem mesh() { return base.item(BaseFixture::kind(3, 4), {"5"}, {0, 0, 0, 12.5}, ProductOption::Rhombic); }
+};
+
+// angle ×10, angle ×1, bolts ×100, mesh 12.5 m²: 226.2 + 22.62, 6.755, 56.5 kg
+void fill(BillOfMaterials &list, Items &items)
+{
+    list.add(items.angle());
+    list.add(items.bolt());
+    list.add(items.mesh());
+    list.add(items.angle(1));
+}
+
+struct Cell
+{
+    QString value;   // the number, or the text of a shared or inline string
+    QString formula;
+};
+
+// The first sheet's cells by reference ("H5"), shared strings resolved.
+QMap<QString, Cell> readSheet(const QString &path, QString *pageSetup = nullptr, QStringList *merged = nullptr)
+{
+    const QByteArray strings = ExternalTools::run(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/sharedStrings.xml")});
+    QStringList shared;
+    QXmlStreamReader s(strings);
+    while (!s.atEnd()) {
+        s.readNext();
+        if (s.isStartElement() && s.name() == QLatin1String("si"))
+            shared.append(QString());
+        else if (s.isStartElement() && s.name() == QLatin1String("t") && !shared.isEmpty())
+            shared.last() += s.readElementText();
+    }
+    QMap<QString, Cell> cells;
+    QXmlStreamReader x(ExternalTools::run(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/worksheets/sheet1.xml")}));
+    QString ref, type;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (!x.isStartElement())
+            continue;
+        if (x.name() == QLatin1String("c")) {
+            ref = x.attributes().value(QLatin1String("r")).toString();
+            type = x.attributes().value(QLatin1String("t")).toString();
+            cells.insert(ref, {});
+        } else if (x.name() == QLatin1String("v")) {
+            const QString v = x.readElementText();
+            cells[ref].value = type == QLatin1String("s") ? shared.value(v.toInt()) : v;
+        } else if (x.name() == QLatin1String("f")) {
+            cells[ref].formula = x.readElementText();
+        } else if (x.name() == QLatin1String("pageSetup") && pageSetup) {
+            *pageSetup = x.attributes().value(QLatin1String("paperSize")).toString();
+        } else if (x.name() == QLatin1String("mergeCell") && merged) {
+            merged->append(x.attributes().value(QLatin1String("ref")).toString());
+        }
+    }
+    return cells;
+}
+
+int pageCount(const QString &pdf)
+{
+    const QString info = QString::fromUtf8(ExternalTools::run(QStringLiteral("pdfinfo"), {pdf}));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString pageSize(const QString &pdf)
+{
+    const QString info = QString::fromUtf8(ExternalTools::run(QStringLiteral("pdfinfo"), {pdf}));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Page size:\\s+(.*)")).match(info);
+    return m.captured(1).trimmed();
+}
+
+QString pageText(const QString &pdf, int page)
+{
+    const QString n = QString::number(page);
+    return QString::fromUtf8(ExternalTools::run(QStringLiteral("pdftotext"),
+                                                {QStringLiteral("-layout"), QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, QStringLiteral("-")}));
+}
+
+// A line of the text that holds all these words in this order.
+bool hasLine(const QString &text, const QStringList &words)
+{
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        qsizetype at = 0;
+        bool all = true;
+        for (const QString &w : words) {
+            at = line.indexOf(w, at);
+            if (at < 0) {
+                all = false;
+                break;
+            }
+            at += w.size();
+        }
+        if (all)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestBomExport : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        for (const char *tool : {"unzip", "pdfinfo", "pdftotext"})
+            if (!ExternalTools::available(QString::fromLatin1(tool)))
+                QSKIP("unzip and poppler-utils are not installed");
+    }
+
+    // The workbook: title, headings, a merged heading line per standard, the items' figures as
+    // numbers at full precision, the subtotals and totals as formulas with their values, A4.
+    void workbook()
+    {
+        Items items;
+        BillOfMaterials list;
+        fill(list, items);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.xlsx"));
+        QString error;
+        QVERIFY2(BomXlsx::write(list, path, &error), qPrintable(error));
+        QString paper;
+        QStringList merged;
+        const QMap<QString, Cell> c = readSheet(path, &paper, &merged);
+        QCOMPARE(paper, QStringLiteral("9"));
+        QCOMPARE(c.value("A1").value, QStringLiteral("Спецификация"));
+        QCOMPARE(c.value("B2").value, QStringLiteral("Наименование"));
+        QCOMPARE(c.value("E2").value, QStringLiteral("Длина, мм / площадь, м2"));
+        QCOMPARE(c.value("H2").value, QStringLiteral("Масса, кг"));
+        // Rows: 3 heading, 4-5 angles, 6 subtotal, 7 heading, 8 bolt, 9 subtotal, 10 heading,
+        // 11 mesh, 12 subtotal, 13 total kg, 14 total t.
+        QCOMPARE(c.value("A3").value, QStringLiteral("ГОСТ 8509-93"));
+        QVERIFY(merged.contains(QStringLiteral("A3:H3")));
+        QCOMPARE(c.value("A4").value.toDouble(), 1.0);
+        QCOMPARE(c.value("B4").value, QStringLiteral("Уголок равнобокий"));
+        QCOMPARE(c.value("D4").value, QStringLiteral("50×5"));
+        QCOMPARE(c.value("E4").value.toDouble(), 6000.0);
+        QCOMPARE(c.value("F4").value.toDouble(), 10.0);
+        QCOMPARE(c.value("G4").value.toDouble(), 22.62);
+        QCOMPARE(c.value("H4").value.toDouble(), 226.2);
+        QCOMPARE(c.value("F5").value.toDouble(), 1.0);
+        QCOMPARE(c.value("A6").value, QStringLiteral("Итого по ГОСТ 8509-93"));
+        QCOMPARE(c.value("H6").formula, QStringLiteral("SUM(H4:H5)"));
+        QCOMPARE(c.value("H6").value.toDouble(), 248.82);
+        QCOMPARE(c.value("D8").value, QStringLiteral("М12×60"));
+        QVERIFY(c.value("E8").value.isEmpty());
+        QCOMPARE(c.value("G8").value.toDouble(), 0.06755); // full precision, shown as 0,068
+        QCOMPARE(c.value("H9").formula, QStringLiteral("SUM(H8:H8)"));
+        QCOMPARE(c.value("E11").value.toDouble(), 12.5);
+        QVERIFY(c.value("F11").value.isEmpty());
+        QCOMPARE(c.value("A13").value, QStringLiteral("Всего, кг"));
+        QCOMPARE(c.value("H13").formula, QStringLiteral("H6+H9+H12"));
+        QCOMPARE(c.value("H13").value.toDouble(), 248.82 + 6.755 + 56.5);
+        QCOMPARE(c.value("A14").value, QStringLiteral("Всего, т"));
+        QCOMPARE(c.value("H14").formula, QStringLiteral("H13/1000"));
+        QCOMPARE(c.value("H14").value.toDouble(), (248.82 + 6.755 + 56.5) / 1000);
+        QVERIFY(!c.contains(QStringLiteral("A15")));
+
+        QVERIFY(!BomXlsx::write(list, dir.filePath(QStringLiteral("no/such/dir/list.xlsx")), &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    // The PDF: A4, the title and the grouped table with its subtotals and totals as text.
+    void pdf()
+    {
+        Items items;
+        BillOfMaterials list;
+        fill(list, items);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.pdf"));
+        QVERIFY(BomPrint::writePdf(list, path));
+        QCOMPARE(pageCount(path), 1);
+        QVERIFY2(pageSize(path).contains(QStringLiteral("(A4)")), qPrintable(pageSize(path)));
+        const QString text = pageText(path, 1);
+        QVERIFY2(text.contains(QStringLiteral("Спецификация")), qPrintable(text));
+        QVERIFY(hasLine(text, {"Наименование", "Стандарт", "Размер"}));
+        QVERIFY(hasLine(text, {"1", "Уголок равнобокий", "ГОСТ 8509-93", "50×5", "6000", "10", "22,620", "226,200"}));
+        QVERIFY(hasLine(text, {"Итого по ГОСТ 8509-93", "248,820"}));
+        // A long name wraps within its cell.
+        QVERIFY(hasLine(text, {"3", "ГОСТ 7798-70", "М12×60", "100", "0,068", "6,755"}));
+        QVERIFY(hasLine(text, {"Болты с шестигранной"}) && hasLine(text, {"головкой класса точности В"}));
+        QVERIFY(hasLine(text, {"4", "ГОСТ 5336-80", "5-1,2 (ромб)", "12,5", "4,520", "56,500"}));
+        QVERIFY(hasLine(text, {"Всего, кг", "312,075"}));
+        QVERIFY(hasLine(text, {"Всего, т", "0,312"}));
+        QVERIFY(hasLine(text, {"Лист 1 из 1"}));
+        QVERIFY(!BomPrint::writePdf(list, dir.filePath(QStringLiteral("no/such/dir/list.pdf"))));
+    }
+
+    // A long list runs over pages: each page has the headings and its number, the totals
+    // close the last one.
+    void pdfOfManyPages()
+    {
+        Items items;
+        BillOfMaterials list;
+        for (int i = 1; i <= 150; ++i)
+            list.add(items.angle(i));
+        list.add(items.bolt());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("long.pdf"));
+        QVERIFY(BomPrint::writePdf(list, path));
+        const int pages = pageCount(path);
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        for (int p = 1; p <= pages; ++p) {
+            const QString text = pageText(path, p);
+            QVERIFY2(hasLine(text, {"Наименование", "Масса, кг"}), qPrintable(QString::number(p)));
+            QVERIFY(hasLine(text, {QStringLiteral("Лист %1 из %2").arg(p).arg(pages)}));
+            QCOMPARE(text.contains(QStringLiteral("Всего, кг")), p == pages);
+        }
+        // 6 m × 3.77 kg/m × (1 + ... + 150) pieces = 22.62 × 11325 kg
+        QVERIFY(hasLine(pageText(path, pages), {"Итого по ГОСТ 8509-93", "256171,500"}));
+        QVERIFY(pageText(path, 1).contains(QStringLiteral("Спецификация")));
+    }
+
+    // Printing goes through the printer the user chose, on A4; a cancelled print prints
+    // nothing.
+    void print()
+    {
+        Items items;
+        BillOfMaterials list;
+        fill(list, items);
+        RecordingMessages messages;
+        BaseFixture base;
+        BomWindow window(list, messages, [&base]() -> BomKindRows & { return base.rows; });
+        RecordingChooser chooser;
+        window.setFileChooser(&chooser);
+        QTemporaryDir dir;
+        window.print();
+        QVERIFY(dir.isValid() && QDir(dir.path()).isEmpty());
+        chooser.printTo = dir.filePath(QStringLiteral("printed.pdf"));
+        window.print();
+        QCOMPARE(pageCount(chooser.printTo), 1);
+        QVERIFY(pageSize(chooser.printTo).contains(QStringLiteral("(A4)")));
+        QVERIFY(hasLine(pageText(chooser.printTo, 1), {"Итого по ГОСТ 8509-93", "248,820"}));
+        QCOMPARE(window.status(), QStringLiteral("Напечатано листов: 1"));
+        QVERIFY(messages.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestBomExport)
+#include "tst_bomexport.moc"
