@@ -96,6 +96,11 @@ std::optional<BomItem> makeItem(const BomCapture &capture)
     item.name = BomDesignation::splitTitle(item.title).name;
     item.standard = BomDesignation::standard(capture.kind, capture.cells, capture.rowPosition);
     item.option = optionOf(capture.kind, capture.rowPosition, capture.cells, capture.state);
+    // A row that is made in several kinds needs its option: without one the calculator's unit
+    // mass is left from another row.
+    if (item.option == ProductOption::None
+        && !BomDesignation::optionsFor(capture.kind, capture.rowPosition).contains(ProductOption::None))
+        return std::nullopt;
     item.rowDesignation = BomDesignation::rowDesignation(capture.kind, capture.cells, item.option, QLocale::c());
     item.rowPosition = capture.rowPosition;
     item.cells = capture.cells;

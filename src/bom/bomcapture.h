@@ -39,5 +39,6 @@ std::optional<CalcState> stateFor(const Catalogue::Kind &kind, int rowPosition,
 
 // The item: its name, standard and size from the kind and row, lengths turned into
 // millimetres and masses into kilograms, both masses worked out by the mass rules. Nothing
-// when the rules give no result (no rule, an arithmetic error).
+// when the rules give no result (no rule, an arithmetic error), or when the row needs a product
+// option and the state was set with none (a welded mesh with no wire diameter chosen).
 std::optional<BomItem> makeItem(const BomCapture &capture);

@@ -156,9 +156,15 @@ std::optional<BomItem> BomFeature::currentItem(QString *why) const
     capture.inputs = {input(m_window, "Text2"), input(m_window, "Text3"), input(m_window, "Text5"),
                       input(m_window, "Text4")};
     std::optional<BomItem> item = makeItem(capture);
-    if (!item)
+    if (item)
+        return item;
+    const bool needsOption = !BomDesignation::optionsFor(*kind, row).contains(ProductOption::None);
+    if (needsOption && optionOf(*kind, row, capture.cells, capture.state) == ProductOption::None)
+        *why = QStringLiteral("Выберите диаметр проволоки (3мм, 4мм или 5мм): без него масса сетки не "
+                              "посчитана, в спецификацию ничего не добавлено.");
+    else
         *why = QStringLiteral("Нет результата расчета: в спецификацию ничего не добавлено.");
-    return item;
+    return std::nullopt;
 }
 
 void BomFeature::tell(const QString &text)
