@@ -92,7 +92,8 @@ BaseKindRows &BomFeature::rows()
 {
     if (!m_rows)
         m_rows = std::make_unique<BaseKindRows>(m_window.dataSource()->DatabaseName(),
-                                                m_window.environment().databaseDriver);
+                                                m_window.environment().databaseDriver,
+                                                m_window.dataSource()->extraRows());
     return *m_rows;
 }
 

@@ -7,10 +7,12 @@
 
 #include <algorithm>
 
-BaseKindRows::BaseKindRows(const QString &databasePath, const QString &driver)
+BaseKindRows::BaseKindRows(const QString &databasePath, const QString &driver, DataSource::ExtraRows extraRows)
     : m_source(driver)
 {
     m_attached = m_source.setDatabaseName(databasePath);
+    if (extraRows)
+        m_source.setExtraRows(std::move(extraRows));
 }
 
 const QList<QStringList> *BaseKindRows::rows(const Catalogue::Kind &kind)

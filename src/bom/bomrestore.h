@@ -20,11 +20,13 @@ public:
     virtual const QList<QStringList> *rows(const Catalogue::Kind &kind) = 0;
 };
 
-// The rows as the reference base holds them, each record source read once.
+// The rows as the reference base holds them, with the rows that follow them (the user's own
+// sizes) where a supply of them is given, each record source read once.
 class BaseKindRows : public BomKindRows
 {
 public:
-    explicit BaseKindRows(const QString &databasePath, const QString &driver = QStringLiteral("QSQLITE"));
+    explicit BaseKindRows(const QString &databasePath, const QString &driver = QStringLiteral("QSQLITE"),
+                          DataSource::ExtraRows extraRows = {});
     const QList<QStringList> *rows(const Catalogue::Kind &kind) override;
 
 private:

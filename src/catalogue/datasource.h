@@ -44,6 +44,7 @@ public:
     using ExtraRows =
         std::function<QList<QStringList>(const QString &table, const QStringList &columns, int baseRows)>;
     void setExtraRows(ExtraRows supply) { m_extraRows = std::move(supply); }
+    const ExtraRows &extraRows() const { return m_extraRows; }
 
     RecordSetModel *records() { return &m_records; }
     const RecordSetModel *records() const { return &m_records; }

@@ -10,11 +10,13 @@
 #include "bom/bomtable.h"
 #include "bom/bomtablemodel.h"
 #include "bom/bomwindow.h"
+#include "ownsizes/ownsizecommands.h"
 #include "recordingchooser.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDirIterator>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
@@ -68,6 +70,18 @@ QStringList fileLines(const QString &path)
     QStringList lines = QString::fromUtf8(readFile(path)).split(QStringLiteral("\r\n"));
     lines.removeAll(QString());
     return lines;
+}
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + file.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::remove(target);
+        QFile::copy(file, target);
+    }
 }
 
 QStringList menuTexts(QWidget *owner)
@@ -335,6 +349,34 @@ private Q_SLOTS:
         action(w, "BomAdd")->trigger();
         QCOMPARE(fileLines(path).mid(1), (QStringList{"1;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;10;22,620;226,200",
                                                       "2;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;2;22,620;45,240"}));
+    }
+
+    // An item of a size the user added to a table comes back after a restart, found among the
+    // own sizes that follow the base's rows.
+    void ownSizeComesBack()
+    {
+        QTemporaryDir keep;
+        {
+            CalculatorWindow w(true);
+            w.choose(2, 10);
+            auto *own = w.window->findChild<OwnSizeCommands *>(QStringLiteral("OwnSizeCommands"));
+            QVERIFY(own);
+            QVERIFY(own->store().add(QStringLiteral("уголок"), {"55", "5", "4.25", "", "", "", ""}));
+            w.window->RefreshSizes(0);
+            selectSize(w, {"55", "5"});
+            w.type("Text3", QStringLiteral("2000"));
+            w.type("Text5", QStringLiteral("3"));
+            action(w, "BomAdd")->trigger();
+            QCOMPARE(feature(w)->list().items().value(0).total, 25.5); // 4.25 kg/m × 2 m × 3
+            copyTree(w.env->environment.userDataDir, keep.path());
+        }
+        CalculatorWindow again(true);
+        copyTree(keep.path(), again.env->environment.userDataDir);
+        BillOfMaterials &list = feature(again)->list();
+        QCOMPARE(again.env->messages.texts(), QStringList());
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(BomDesignation::designation(list.items().at(0)), QStringLiteral("55×5"));
+        QCOMPARE(list.items().at(0).total, 25.5);
     }
 
     // Closing the calculator closes the list window.
