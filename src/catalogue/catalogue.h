@@ -29,6 +29,9 @@ struct Kind
     int16_t unitMassDivisor;
     std::optional<float> unitMass; // only the kinds without a mass column fix it
     const char *title;
+    // The standards of the kind's table, as the notes of the data panel name them ("ГОСТ 8509-93",
+    // "ГОСТ 5336-80 и ГОСТ 3826-82"), also for the kinds whose title names none.
+    const char *standard;
     const char *pictureFile;
     const char *recordSource;
     Inputs inputs = Inputs::GroupDefaults;

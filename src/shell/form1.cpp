@@ -3,6 +3,7 @@
 #include "calc/formatmass.h"
 #include "calc/readnumber.h"
 #include "calc/resultnote.h"
+#include "catalogue/datapanelnote.h"
 #include "catalogue/datasource.h"
 #include "catalogue/kindtoolbar.h"
 #include "catalogue/picturebox.h"
@@ -84,6 +85,7 @@ Form1::Form1(const Environment &environment, QWidget *parent)
     buildWindow();
     setUpToolbars();
     grid()->setModel(m_data->records());
+    m_panelNote = new DataPanelNote(grid());
     connectHandlers();
     setUpContextMenus();
     attachFeatures();
@@ -473,6 +475,7 @@ void Form1::T1_ButtonClick(int index)
     hideProductOptions();
     grid()->hide();
     control<QGroupBox>("Frame2")->setTitle(QString());
+    m_panelNote->showGroup();
     for (int number = 2; number <= 5; ++number)
         toolbar(number)->releaseAll();
     for (int number = 2; number <= 5; ++number) {
@@ -559,6 +562,7 @@ void Form1::KindButtonClick(int toolbarNumber, int index)
             endAfterDatabaseFailure();
             return;
         }
+        m_panelNote->showKind(QString::fromUtf8(kind->standard), m_data->PartialNote());
     }
     Recalculate();
 }

@@ -13,6 +13,7 @@
 
 #include <optional>
 
+class DataPanelNote;
 class DataSource;
 class KindToolbar;
 class QAction;
@@ -114,6 +115,8 @@ private:
     Environment m_env;
     MainState m_state;
     DataSource *m_data = nullptr;
+    // The hint and the empty-table note over the grid, and the partial-table tooltip.
+    DataPanelNote *m_panelNote = nullptr;
     QHash<QString, QWidget *> m_controls;
     QPointer<Form2> m_form2;
     QPointer<Form22> m_form22;

@@ -1,5 +1,7 @@
 #include "programfixture.h"
 
+#include "catalogue/partialtables.h"
+
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
@@ -28,6 +30,13 @@ QString ProgramFixture::dir() const
 QString ProgramFixture::file(const QString &name) const
 {
     return m_dir.filePath(name);
+}
+
+ProgramFixture::Table ProgramFixture::partialTables(const QList<QStringList> &rows)
+{
+    return {QString::fromUtf8(PartialTables::Table),
+            {QString::fromUtf8(PartialTables::NameColumn), QString::fromUtf8(PartialTables::TextColumn)},
+            rows};
 }
 
 void ProgramFixture::writeBase(const QList<Table> &tables)

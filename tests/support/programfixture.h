@@ -23,6 +23,10 @@ public:
     QString dir() const; // without the trailing separator, as the executable's directory
     QString file(const QString &name) const;
 
+    // The base's list of the tables that hold only part of their standard, as the build writes
+    // it: each row a table name and the text shown for it. Given to writeBase with the tables.
+    static Table partialTables(const QList<QStringList> &rows);
+
     void writeBase(const QList<Table> &tables);
     void copyBuiltBase();
     void writePictures(QSize pixels = QSize(200, 150));
