@@ -4,9 +4,13 @@
 
 #include "../calc/calculatorwindow.h"
 #include "../calc/fixturetables.h"
+#include "catalogue/csvtable.h"
 #include "catalogue/datasource.h"
+#include "ownsizes/ownsizecommands.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -183,6 +187,31 @@ private Q_SLOTS:
         QCOMPARE(shownNote(w), QString());
         records->reset(columns, {});
         QVERIFY(shownNote(w).startsWith(QStringLiteral("В базе пока нет размеров по ГОСТ 13229-78.")));
+    }
+
+    // The user's own sizes of a table the base has no rows of: shown at the kind press, no note;
+    // the last one removed, the note is back.
+    void ownSizesOfAnEmptyTable()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        CsvTable sizes;
+        sizes.name = QStringLiteral("z профиль");
+        sizes.columns = {QStringLiteral("h"), QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("s"),
+                         QStringLiteral("Масса 1 м, кг")};
+        sizes.rows = {{QStringLiteral("200"), QString(), QString(), QString(), QStringLiteral("9.6")}};
+        const QString dir = w.env->userData.filePath(QStringLiteral("morvex/sizes"));
+        QVERIFY(QDir().mkpath(dir));
+        QFile file(dir + QStringLiteral("/z_profil.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(writeCsvTable(sizes));
+        file.close();
+        w.choose(2, 12);
+        QCOMPARE(w.window->dataSource()->records()->rowCount(), 1);
+        QCOMPARE(shownNote(w), QString());
+        w.env->messages.answers = {UserMessages::Answer::Yes};
+        w.get<OwnSizeCommands>("OwnSizeCommands")->removeSize();
+        QCOMPARE(w.window->dataSource()->records()->rowCount(), 0);
+        QCOMPARE(shownNote(w), QStringLiteral("В базе пока нет размеров по ГОСТ 13229-78.") + AddOwnSizes);
     }
 
     // The note follows the grid when the data panel is made taller and shorter.
