@@ -3,6 +3,7 @@
 #include "bom/bomcapture.h"
 #include "calc/readnumber.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace BomDesignation {
@@ -11,11 +12,31 @@ namespace {
 
 using PA = Catalogue::PipeAnswer;
 
-// Numbers in the patterns' texts: the decimal point between two digits.
-const QRegularExpression &decimalPoint()
+// The decimal points of numbers (a point between two digits) written the locale's way; a
+// plain loop, as this runs for every item shown or read.
+QString localDecimals(QString text, QChar point)
 {
-    static const QRegularExpression re(QStringLiteral("(?<=\\d)\\.(?=\\d)"));
-    return re;
+    if (point == QLatin1Char('.'))
+        return text;
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if (text.at(i) == QLatin1Char('.') && text.at(i - 1).isDigit() && text.at(i + 1).isDigit())
+            text[i] = point;
+    return text;
+}
+
+// The columns a pattern names, in order.
+QList<int> patternColumns(const char *pattern)
+{
+    QList<int> columns;
+    const QString text = QString::fromUtf8(pattern);
+    for (qsizetype open = text.indexOf(QLatin1Char('{')); open >= 0; open = text.indexOf(QLatin1Char('{'), open + 1)) {
+        const qsizetype close = text.indexOf(QLatin1Char('}'), open);
+        bool ok = false;
+        const int column = close > open ? text.mid(open + 1, close - open - 1).toInt(&ok) : -1;
+        if (ok)
+            columns.append(column);
+    }
+    return columns;
 }
 
 QString expand(const char *pattern, const QStringList &cells, const QLocale &locale)
@@ -30,9 +51,7 @@ QString expand(const char *pattern, const QStringList &cells, const QLocale &loc
             out += text.at(i);
             continue;
         }
-        QString cell = cells.value(column).trimmed();
-        cell.replace(decimalPoint(), locale.decimalPoint());
-        out += cell;
+        out += localDecimals(cells.value(column).trimmed(), locale.decimalPoint().at(0));
         i = close;
     }
     return out;
@@ -40,9 +59,8 @@ QString expand(const char *pattern, const QStringList &cells, const QLocale &loc
 
 bool columnsFilled(const char *pattern, const QStringList &cells)
 {
-    static const QRegularExpression column(QStringLiteral("\\{(\\d+)\\}"));
-    for (const QRegularExpressionMatch &m : column.globalMatch(QString::fromUtf8(pattern)))
-        if (cells.value(m.captured(1).toInt()).trimmed().isEmpty())
+    for (int column : patternColumns(pattern))
+        if (cells.value(column).trimmed().isEmpty())
             return false;
     return true;
 }
@@ -125,12 +143,18 @@ const Rule *ruleFor(const Catalogue::Kind &kind)
 
 TitleParts splitTitle(const QString &title)
 {
+    // The catalogue's few titles, split once each.
+    static QHash<QString, TitleParts> known;
+    if (const auto found = known.constFind(title); found != known.cend())
+        return *found;
     static const QRegularExpression re(
         QStringLiteral("^(.*?)(?:\\s+по)?\\s+((?:ГОСТ|ТУ)\\s+\\S+)"));
     const QRegularExpressionMatch match = re.match(title);
-    if (!match.hasMatch())
-        return {title.simplified(), QString()};
-    return {match.captured(1).simplified(), match.captured(2)};
+    const TitleParts parts = match.hasMatch() ? TitleParts{match.captured(1).simplified(), match.captured(2)}
+                                              : TitleParts{title.simplified(), QString()};
+    if (known.size() < 256)
+        known.insert(title, parts);
+    return parts;
 }
 
 QString rowDesignation(const Catalogue::Kind &kind, const QStringList &cells, ProductOption option,
@@ -166,8 +190,7 @@ QString sheetSize(double widthMm, double lengthMm, const QLocale &locale)
 
 QString designation(const BomItem &item, const QLocale &locale)
 {
-    QString text = item.rowDesignation;
-    text.replace(decimalPoint(), locale.decimalPoint());
+    QString text = localDecimals(item.rowDesignation, locale.decimalPoint().at(0));
     const BomRule rule = item.rule();
     if (rule == BomRule::SmoothSheet || rule == BomRule::RibbedSheet)
         text += sheetSize(item.inputs.width, item.inputs.length, locale);

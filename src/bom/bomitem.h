@@ -59,3 +59,5 @@ std::optional<BomItem> withLength(const BomItem &item, double value);
 std::optional<BomItem> withQuantity(const BomItem &item, double value);
 
 Q_DECLARE_METATYPE(BomItem)
+// Its members move as bytes: inserting into a long list moves the others by memmove.
+Q_DECLARE_TYPEINFO(BomItem, Q_RELOCATABLE_TYPE);
