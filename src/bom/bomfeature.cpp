@@ -129,9 +129,12 @@ void BomFeature::saveKeptList()
 BomWindow *BomFeature::listWindow()
 {
     ensureLoaded();
-    if (!m_listWindow)
+    if (!m_listWindow) {
         m_listWindow = new BomWindow(m_list, *m_window.environment().messages,
                                      [this]() -> BomKindRows & { return rows(); }, &m_window);
+        // Beside the calculator, which stays in view for the next size.
+        m_listWindow->move(m_window.frameGeometry().topRight() + QPoint(8, 0));
+    }
     return m_listWindow;
 }
 

@@ -27,10 +27,10 @@ const QString Title = QStringLiteral("Спецификация");
 const QString ErrorTitle = QStringLiteral("Ошибка");
 
 // The window's first size, in twips: about as wide as an A4 page's table reads well.
-constexpr int WindowWidth = 10500;
-constexpr int WindowHeight = 6000;
+constexpr int WindowWidth = 12600;
+constexpr int WindowHeight = 6600;
 // The columns' first widths, in twips.
-constexpr int ColumnWidths[BomTable::ColumnCount] = {450, 3300, 1650, 1800, 1200, 750, 1350, 1350};
+constexpr int ColumnWidths[BomTable::ColumnCount] = {450, 3600, 1500, 1650, 1200, 750, 1650, 1350};
 
 } // namespace
 
@@ -55,6 +55,7 @@ BomWindow::BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource ro
                              | QAbstractItemView::AnyKeyPressed);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(false);
     for (int c = 0; c < BomTable::ColumnCount; ++c)
         m_table->setColumnWidth(c, Twips::toPixels(ColumnWidths[c]));
