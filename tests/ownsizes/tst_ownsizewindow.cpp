@@ -104,6 +104,8 @@ private Q_SLOTS:
         w.type("Text5", QStringLiteral("2"));
         QCOMPARE(grid(w)->model()->rowCount(), 0);
         QCOMPARE(w.window->CurrentRowPosition(), -1);
+        // The panel's note says the base has none and how to add one.
+        QVERIFY(w.get("DataPanelNote")->isVisible());
         QVERIFY(commands(w)->addCommand()->isEnabled());
         QVERIFY(!commands(w)->changeCommand()->isEnabled());
         QVERIFY(!commands(w)->removeCommand()->isEnabled());
@@ -119,6 +121,7 @@ private Q_SLOTS:
         QCOMPARE(contents(sizesDir(w) + QStringLiteral("/z_profil.csv")),
                  QByteArray("# table: z профиль\nh,b,a,s,\"Масса 1 м, кг\"\n200,,,2.5,9.6\n"));
         QCOMPARE(grid(w)->model()->rowCount(), 1);
+        QVERIFY(!w.get("DataPanelNote")->isVisible());
         QCOMPARE(w.window->CurrentRowPosition(), 0);
         QVERIFY(grid(w)->selectionModel()->isRowSelected(0, {}));
         QCOMPARE(w.text("Text6"), QStringLiteral("57,6"));  // 9.6 kg/m × 6 m
