@@ -8,6 +8,16 @@ set(MORVEX_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
 install(TARGETS morvex_calc RUNTIME DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR})
 # The player plugin lies in the program directory's "plugins", where the About window looks for it.
 install(TARGETS morvex_player LIBRARY DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR}/plugins)
+# A stripped install (the package's) also drops the compilers' version notes, as Debian's own
+# packaging tools do; CMake's strip keeps them.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(binary morvex_calc plugins/$<TARGET_FILE_NAME:morvex_player>)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MORVEX_INSTALL_PROGRAM_DIR}/\${binary}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()")
 install(DIRECTORY ${MORVEX_PROGRAM_DIR}/ DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR}
     FILES_MATCHING PATTERN "base.mdb" PATTERN "*.jpg" PATTERN "morvex.avi")
 
