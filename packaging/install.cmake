@@ -72,9 +72,9 @@ install(FILES ${MORVEX_CHANGELOG} ${CMAKE_CURRENT_LIST_DIR}/copyright
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvex-calc)
 
 # The system-wide registry file, as the maker's installer writes the key: it names a list
-# directory in each user's data directory.
+# directory in each user's data directory, the same as the build's.
 if(COMMAND morvex_write_registry_file AND NOT WIN32)
-    morvex_write_registry_file(${MORVEX_PACKAGING_DIR}/registry.ini "~/.local/share/morvex")
+    morvex_write_registry_file(${MORVEX_PACKAGING_DIR}/registry.ini "${MORVEX_HOME_LIST_DIR}")
     install(FILES ${MORVEX_PACKAGING_DIR}/registry.ini DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR})
 endif()
 

@@ -26,4 +26,6 @@ struct Environment
     // The user's own files (own sizes, the materials list): the user's data directory followed
     // by "morvex", without a trailing separator. Created only when a file is first saved.
     QString userDataDir;
+    // The user's home: a missing list directory inside it is created, one elsewhere never.
+    QString homeDir = QDir::homePath();
 };

@@ -265,9 +265,11 @@ void Form1::registerInProgramList()
 
     LookUpListDir();
 
-    // The list file: no failure here is shown or stops the start-up.
+    // The list file: no failure here is shown or stops the start-up. A new user has no list
+    // directory in the home yet.
     const QString listDir =
         ProgramList::listDirFrom(control<QLabel>("lblValue")->text(), m_env.rootDir);
+    ProgramList::makeListDir(listDir, m_env.homeDir);
     m_state.ListRecords =
         ProgramList::listRows(ProgramList::registerProgram(listDir, m_state.ProgramDir).recordsRead);
 }

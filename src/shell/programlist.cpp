@@ -6,6 +6,7 @@
 #include "platform/usermessages.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -44,6 +45,28 @@ QString listDirFrom(const QString &value, const QString &rootDir)
     if (value.endsWith(QDir::separator()) || value.endsWith(QLatin1Char('/')))
         return value;
     return value + QDir::separator();
+}
+
+bool makeListDir(const QString &listDir, const QString &homeDir)
+{
+    const QString dir = QDir::cleanPath(QDir::fromNativeSeparators(listDir));
+    const QString home = QDir::cleanPath(QDir::fromNativeSeparators(homeDir));
+    if (QFileInfo(dir).isDir())
+        return true;
+    // Inside the home: below it, and the home a directory of its own, not the root.
+    if (home.isEmpty() || QDir(home).isRoot() || !QDir::isAbsolutePath(home)
+        || !dir.startsWith(home + QLatin1Char('/')) || !QFileInfo(home).isDir())
+        return false;
+    QString level = home;
+    for (const QString &part : dir.mid(home.size() + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        level += QLatin1Char('/') + part;
+        const QFileInfo info(level);
+        if (info.isDir())
+            continue;
+        if (info.exists() || !QDir().mkdir(level, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            return false;
+    }
+    return true;
 }
 
 bool writeListFile(const QString &path, const QByteArray &text, const BeforeCommit &beforeCommit)

@@ -55,6 +55,12 @@ std::optional<std::uint32_t> rootKeyHandle(const QString &name);
 // unless it ends in one); rootDir, the file system's root, when the value is empty.
 QString listDirFrom(const QString &value, const QString &rootDir);
 
+// Makes the list directory when it is missing and lies inside the user's home, every missing
+// level with the owner's rights only (0700, as the XDG base directory convention asks of a
+// user's data directories); a directory elsewhere is never made. True when the directory is
+// there afterwards.
+bool makeListDir(const QString &listDir, const QString &homeDir);
+
 // The outcome of the list update, for the window's state and the tests.
 struct Registration
 {

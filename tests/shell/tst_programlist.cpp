@@ -621,11 +621,20 @@ private Q_SLOTS:
         QVERIFY(registry.openKeys.isEmpty());
     }
 
-    // The build's registry file names the list directory at the program's location.
-    void buildRegistryFileNamesTheListDirectory()
+    // The build's registry file, and the package's, name the list directory in each user's
+    // home, ~/.local/share/morvex, which the program makes when it is missing; the build never
+    // makes it.
+    void registryFilesNameTheListDirectoryInTheHome_data()
     {
-        const QString file = QStringLiteral(MORVEX_PROGRAM_DIR) + QStringLiteral("registry.ini");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("the build's") << QStringLiteral(MORVEX_PROGRAM_DIR "registry.ini");
+        QTest::newRow("the package's") << QStringLiteral(MORVEX_PROGRAM_DIR "../packaging/registry.ini");
+    }
+    void registryFilesNameTheListDirectoryInTheHome()
+    {
+        QFETCH(QString, file);
         QVERIFY2(QFile::exists(file), qPrintable(file));
+        QVERIFY(readFile(file).contains("ListFolder=\"~/.local/share/morvex\"\n"));
         IniRegistry registry({file});
         RecordingMessages shown;
         const ProgramList::Location location = ProgramList::location();
@@ -633,8 +642,7 @@ private Q_SLOTS:
                                                  *ProgramList::rootKeyHandle(location.rootKey),
                                                  location.keyPath, location.valueName);
         QCOMPARE(shown.texts(), QStringList{});
-        QVERIFY(value.endsWith(QStringLiteral("/morvex")));
-        QVERIFY(QFileInfo(value).isDir());
+        QCOMPARE(value, QDir::homePath() + QStringLiteral("/.local/share/morvex"));
     }
 
     // ---- the start-up step as a whole -------------------------------------------------------
@@ -719,6 +727,89 @@ private Q_SLOTS:
         } else {
             QCOMPARE(readFile(listFile), others);
             QVERIFY(!QFile::exists(rootFile));
+        }
+    }
+
+    // What counts as inside the home. Paths are relative to a temporary directory holding the
+    // home "h"; "/" stands for the file system's root as the home.
+    void makeListDir_data()
+    {
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("listDir");
+        QTest::addColumn<bool>("there");
+        QTest::addColumn<bool>("made");
+        QTest::newRow("below the home") << u"h"_s << u"h/.local/share/morvex"_s << true << true;
+        QTest::newRow("the home itself") << u"h"_s << u"h"_s << true << false;
+        QTest::newRow("a sibling that begins like it") << u"h"_s << u"h2/morvex"_s << false << false;
+        QTest::newRow("out of the home through ..") << u"h"_s << u"h/../out/morvex"_s << false << false;
+        QTest::newRow("a file in the way") << u"h"_s << u"h/file/morvex"_s << false << false;
+        QTest::newRow("the root as the home") << u"/"_s << u"out/morvex"_s << false << false;
+        QTest::newRow("a home that does not exist") << u"gone"_s << u"gone/morvex"_s << false << false;
+        QTest::newRow("no home") << u""_s << u"h/morvex"_s << false << false;
+    }
+    void makeListDir()
+    {
+        QFETCH(QString, home);
+        QFETCH(QString, listDir);
+        QFETCH(bool, there);
+        QFETCH(bool, made);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("h")));
+        writeFile(dir.filePath(QStringLiteral("h/file")), "not a directory");
+        const QString homeDir = home == QLatin1String("/") ? home : home.isEmpty() ? QString() : dir.filePath(home);
+        const QString path = dir.filePath(listDir);
+        QCOMPARE(ProgramList::makeListDir(path, homeDir), there);
+        QCOMPARE(QFileInfo(path).isDir(), there);
+        if (!made)
+            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     QStringList{QStringLiteral("h")});
+    }
+
+    // A missing list directory inside the user's home is made, each missing level with the
+    // owner's rights only; one elsewhere is never made, and nothing is registered there.
+    void missingListDirectory_data()
+    {
+        QTest::addColumn<QString>("where");  // relative to the home, or "elsewhere"
+        QTest::addColumn<QString>("missing"); // the first level that does not exist yet
+        QTest::addColumn<bool>("made");
+        QTest::newRow("the data directory's own level") << u".local/share/morvex"_s << u".local/share/morvex"_s << true;
+        QTest::newRow("every level below the home") << u".local/share/morvex"_s << u".local"_s << true;
+        QTest::newRow("written with a trailing separator") << u"lists/morvex/"_s << u"lists"_s << true;
+        QTest::newRow("elsewhere") << u"elsewhere"_s << u""_s << false;
+    }
+    void missingListDirectory()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, missing);
+        QFETCH(bool, made);
+        TestEnvironment env;
+        QTemporaryDir outside;
+        const QString listDir = made ? env.home.filePath(where) : outside.filePath(QStringLiteral("no/such/dir"));
+        if (made) {
+            // The levels above the first missing one are there already.
+            const QString present = QFileInfo(env.home.filePath(missing)).path();
+            QVERIFY(QDir().mkpath(present));
+        }
+        const ProgramList::Location location = ProgramList::location();
+        env.registry.setValue(Registry::LocalMachine, location.keyPath, location.valueName, listDir.toLocal8Bit());
+
+        Form1 w(env.environment);
+        QVERIFY(w.Form_Load());
+        QVERIFY(env.messages.shown.isEmpty());
+        const QString list = QDir(listDir).filePath(QStringLiteral("morvex.dat"));
+        if (!made) {
+            QVERIFY(!QFileInfo::exists(outside.filePath(QStringLiteral("no"))));
+            QVERIFY(!QFile::exists(env.rootDir.filePath(QStringLiteral("morvex.dat"))));
+            return;
+        }
+        QCOMPARE(readFile(list), "\"morvex_calc.exe\",\"" + w.state().ProgramDir.toLocal8Bit() + "\"\r\n");
+        // Every level made, from the first missing one down, is the owner's alone.
+        for (QString level = QDir::cleanPath(env.home.filePath(where));; level = QFileInfo(level).path()) {
+            struct stat status;
+            QCOMPARE(::stat(QFile::encodeName(level).constData(), &status), 0);
+            QCOMPARE(status.st_mode & 07777, mode_t(0700));
+            if (level == QDir::cleanPath(env.home.filePath(missing)))
+                break;
         }
     }
 

@@ -16,4 +16,5 @@ TestEnvironment::TestEnvironment(const QString &executableDir)
                       listDir.path().toLocal8Bit());
     environment.rootDir = rootDir.path() + QLatin1Char('/');
     environment.userDataDir = userData.path() + QStringLiteral("/morvex");
+    environment.homeDir = home.path();
 }
