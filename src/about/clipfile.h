@@ -13,7 +13,7 @@ inline constexpr qint64 AnimationFileLength = 85504;
 enum class Check {
     Accepted,    // exists, readable, exactly AnimationFileLength bytes
     WrongLength, // exists and readable, any other length
-    Unusable,    // missing, unreadable, or its length cannot be had
+    Unusable,    // missing, unreadable, no regular file (a directory, a FIFO), or its length cannot be had
 };
 
 Check check(const QString &path);

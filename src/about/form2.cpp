@@ -4,7 +4,7 @@
 #include "about/clipfile.h"
 #include "about/clipplayer.h"
 #include "about/module1.h"
-#include "platform/programexit.h"
+#include "about/stillclipplayer.h"
 #include "platform/usermessages.h"
 #include "shell/form1.h"
 #include "ui/twips.h"
@@ -27,9 +27,6 @@ const QColor ForeColour(192, 255, 255);
 // The caption's face colour and emboss.
 const QRgb CaptionFaceColour = qRgb(192, 192, 192);
 constexpr int16_t CaptionDepth = 1;
-
-// Ending the program at once after a failed activation.
-constexpr int ActivationFailureExitCode = 1;
 
 // Notes when another window of the program becomes the active window, so that the About
 // window's next activation counts as the program's active window changing to it. Coming back
@@ -126,29 +123,30 @@ void Form2::Form_Load(const QString &literal)
 
 void Form2::Form_Activate()
 {
+    // The clip is a decoration: missing, unreadable, of the wrong length or refused by the
+    // player, it leaves its place to its still picture and the window goes on, without a word.
     const auto *text14 = m_main ? m_main->findChild<QLineEdit *>(QStringLiteral("Text14")) : nullptr;
-    if (!text14) {
-        endProgram();
-        return;
-    }
-    switch (ClipFile::check(text14->text() + ClipFile::FileName.toString())) {
-    case ClipFile::Check::Unusable:
-        endProgram();
-        return;
-    case ClipFile::Check::WrongLength:
-        close();
-        return;
-    case ClipFile::Check::Accepted:
-        break;
-    }
-    if (!m_player->setFileName(text14->text() + ClipFile::FileName.toString()))
-        endProgram();
+    const QString clip = text14 ? text14->text() + ClipFile::FileName.toString() : QString();
+    if (!text14 || ClipFile::check(clip) != ClipFile::Check::Accepted || !m_player->setFileName(clip))
+        showStillClip();
 }
 
-void Form2::endProgram()
+// The player gives way to the clip's still picture, in its place, its stacking and its state,
+// taking its clicks.
+void Form2::showStillClip()
 {
-    if (m_main && m_main->environment().exit)
-        m_main->environment().exit->endNow(ActivationFailureExitCode);
+    QWidget *player = m_player->widget();
+    if (qobject_cast<StillClipPlayer *>(player))
+        return;
+    auto *still = new StillClipPlayer(this);
+    still->setObjectName(player->objectName());
+    still->setGeometry(player->geometry());
+    still->setVisible(player->isVisible());
+    still->stackUnder(player);
+    still->installEventFilter(this);
+    m_controls.insert(still->objectName(), still);
+    m_player = still;
+    delete player; // and with it the player
 }
 
 void Form2::Form_Unload()

@@ -30,7 +30,7 @@ public:
     ~Form2() override;
 
     // Runs whenever the window becomes the active window: checks the animation clip and hands
-    // it to the player.
+    // it to the player, or shows the clip's still picture in its place.
     void Form_Activate();
 
     const Presentation &presentation() const { return m_presentation; }
@@ -63,7 +63,7 @@ private:
     void apply();
     void applyCaption();
     void embossCaption();
-    void endProgram();
+    void showStillClip();
     QLabel *label(const char *name) const;
 
     Form1 *m_main;

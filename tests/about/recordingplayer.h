@@ -18,13 +18,18 @@ public:
     bool setFileName(const QString &path) override
     {
         files.append(path);
-        return true;
+        return accepts;
     }
 
     QStringList files;
+    bool accepts = true; // false: refuses every file, as a player without a codec for it
 
-    static void install()
+    static void install(bool accepting = true)
     {
-        ClipPlayer::setFactory([](QWidget *window) { return new RecordingPlayer(window); });
+        ClipPlayer::setFactory([accepting](QWidget *window) {
+            auto *player = new RecordingPlayer(window);
+            player->accepts = accepting;
+            return player;
+        });
     }
 };
