@@ -46,6 +46,13 @@ BomFeature::BomFeature(Form1 &window)
     connect(&m_list, &BillOfMaterials::changed, this, &BomFeature::saveKeptList);
 }
 
+BomFeature::~BomFeature()
+{
+    // The list window shows the list this object holds: it goes first, whatever order the main
+    // window deletes its children in.
+    delete m_listWindow;
+}
+
 BomFeature *BomFeature::attachTo(Form1 &window)
 {
     auto *feature = new BomFeature(window);

@@ -24,6 +24,7 @@ class BomFeature : public QObject
 
 public:
     static BomFeature *attachTo(Form1 &window);
+    ~BomFeature() override;
 
     BillOfMaterials &list();
     // The list window, made when first asked for.
