@@ -68,6 +68,9 @@ private Q_SLOTS:
                                                << 10.3896 << 41.5584 << 11700.0;
         QTest::newRow("sheet typed in metres") << items.base.item(BaseFixture::kind(5, 2), {"10"}, {1.5, 6, 2, 0}, ProductOption::None, 1)
                                                << 706.5 << 1413.0 << 6000.0;
+        // Each sheet pile by its own row's mass of 1 m: Л4 74.0 kg/m × 12 m = 888 kg; × 2 = 1776 kg
+        QTest::newRow("sheet pile Л4, its own 74.0 kg/m") << items.base.item(BaseFixture::kind(2, 1), {"Л4"}, {0, 12000, 2, 0})
+                                                         << 888.0 << 1776.0 << 12000.0;
     }
     void itemMasses()
     {

@@ -161,6 +161,7 @@ private Q_SLOTS:
             b.item(BaseFixture::kind(5, 2), {"10"}, {1.25, 6.5, 2, 0}, P::None, 1),
             b.item(BaseFixture::kind(5, 1), {"4.0", "чечевичное"}, {1500.5, 6000, 1, 0}),
             b.item(BaseFixture::kind(2, 1), {"Л5-УМ"}, {0, 12000, 8, 0}),
+            b.item(BaseFixture::kind(2, 1), {"Л4"}, {0, 12000, 8, 0}),
             b.item(BaseFixture::kind(2, 2), {"20Б1"}, {0, 1.1, 3, 0}, P::None, 1),
             b.item(BaseFixture::kind(2, 11), {"60", "3.0", "2.67"}, {0, 3000, 2, 0}),
             b.item(BaseFixture::kind(3, 1), {"1.20"}, {0, 100000, 1, 0}),

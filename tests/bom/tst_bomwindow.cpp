@@ -379,6 +379,46 @@ private Q_SLOTS:
         QCOMPARE(list.items().at(0).total, 25.5);
     }
 
+    // Each sheet pile is added with its own row's mass of 1 m, also after another pile was
+    // chosen, and comes back from the kept file with it.
+    void sheetPilesCarryTheirRowsMass_data()
+    {
+        QTest::addColumn<QString>("pile");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<float>("unitMass");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("Л4, 74.0 kg/m") << "Л4" << "Л5-УМ" << 74.0f
+                                       << "1;Шпунт Ларсена;ТУ 14-2-879-89;Л4;12000;2;888,000;1776,000";
+        QTest::newRow("Л7, 143.3 kg/m") << "Л7" << "Л5-УМ" << 143.3f
+                                        << "1;Шпунт Ларсена;ТУ 14-2-879-89;Л7;12000;2;1719,600;3439,200";
+        QTest::newRow("Л5-УМ, 113.88 kg/m") << "Л5-УМ" << "Л4" << 113.88f
+                                            << "1;Шпунт Ларсена;;Л5-УМ;12000;2;1366,560;2733,120";
+    }
+    void sheetPilesCarryTheirRowsMass()
+    {
+        QFETCH(QString, pile);
+        QFETCH(QString, before);
+        QFETCH(float, unitMass);
+        QFETCH(QString, line);
+        CalculatorWindow w(true);
+        w.choose(2, 1);
+        selectSize(w, {before});
+        w.type("Text3", QStringLiteral("12000"));
+        w.type("Text5", QStringLiteral("2"));
+        selectSize(w, {pile});
+        action(w, "BomAdd")->trigger();
+        QCOMPARE(feature(w)->list().count(), 1);
+        const BomItem added = feature(w)->list().items().at(0);
+        QCOMPARE(added.state.UnitMass, unitMass);
+        QCOMPARE(fileLines(feature(w)->keptListPath()).value(1), line);
+
+        BaseKindRows base(QStringLiteral(MORVEX_PROGRAM_DIR "base.mdb"));
+        const BomRestore::Result back = BomRestore::restore(BomCsv::parse(readFile(feature(w)->keptListPath())), base);
+        QCOMPARE(back.items.size(), 1);
+        QCOMPARE(back.items.at(0).state.UnitMass, unitMass);
+        QVERIFY(back.items.at(0).total == added.total);
+    }
+
     // Closing the calculator closes the list window.
     void closesWithTheMainWindow()
     {
