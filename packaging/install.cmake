@@ -1,4 +1,4 @@
-# Installation: one program directory holding the executable, the player plugin and everything
+# Installation: one program directory holding the executable, its two plugins and everything
 # they read, a launcher on the PATH with its manual page, a desktop entry with its icons and
 # AppStream entry (all named by the application id), the package's documents, and the
 # system-wide registry file.
@@ -6,13 +6,14 @@ set(MORVEX_INSTALL_PROGRAM_DIR lib/morvex-calc)
 set(MORVEX_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
 
 install(TARGETS morvex_calc RUNTIME DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR})
-# The player plugin lies in the program directory's "plugins", where the About window looks for it.
-install(TARGETS morvex_player LIBRARY DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR}/plugins)
+# The plugins lie in the program directory's "plugins", where the program looks for them: the
+# media player of the About window, and the materials list's workbook export and printing.
+install(TARGETS morvex_player morvex_bomexport LIBRARY DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR}/plugins)
 # A stripped install (the package's) also drops the compilers' version notes, as Debian's own
 # packaging tools do; CMake's strip keeps them.
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
-        foreach(binary morvex_calc plugins/$<TARGET_FILE_NAME:morvex_player>)
+        foreach(binary morvex_calc plugins/$<TARGET_FILE_NAME:morvex_player> plugins/$<TARGET_FILE_NAME:morvex_bomexport>)
             execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
                 \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${MORVEX_INSTALL_PROGRAM_DIR}/\${binary}\"
                 COMMAND_ERROR_IS_FATAL ANY)
@@ -78,10 +79,11 @@ if(COMMAND morvex_write_registry_file AND NOT WIN32)
     install(FILES ${MORVEX_PACKAGING_DIR}/registry.ini DESTINATION ${MORVEX_INSTALL_PROGRAM_DIR})
 endif()
 
-# A Debian package. Its dependencies: the shared libraries of the executable and the plugin,
-# with their versions, from dpkg-shlibdeps; and what the program loads at run time without
-# linking it: Qt's SQLite driver (the base), the GStreamer plugins that play the clip, Qt's
-# translations and the fonts that stand in for Arial and Times New Roman.
+# A Debian package. Its dependencies: the shared libraries of the executable and the plugins
+# (Qt Multimedia; libxlsxwriter and Qt Print Support), with their versions, from
+# dpkg-shlibdeps; and what the program loads at run time without linking it: Qt's SQLite driver
+# (the base), the GStreamer plugins that play the clip, Qt's translations and the fonts that
+# stand in for Arial and Times New Roman.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME morvex-calc)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -138,7 +138,8 @@ BomWindow *BomFeature::listWindow()
     ensureLoaded();
     if (!m_listWindow) {
         m_listWindow = new BomWindow(m_list, *m_window.environment().messages,
-                                     [this]() -> BomKindRows & { return rows(); }, &m_window);
+                                     [this]() -> BomKindRows & { return rows(); },
+                                     m_window.environment().executableDir, &m_window);
         // Beside the calculator, which stays in view for the next size.
         m_listWindow->move(m_window.frameGeometry().topRight() + QPoint(8, 0));
     }

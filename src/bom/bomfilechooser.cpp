@@ -1,8 +1,6 @@
 #include "bom/bomfilechooser.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 QString DialogFileChooser::openFile(QWidget *parent)
 {
@@ -19,11 +17,4 @@ QString DialogFileChooser::saveFile(QWidget *parent, const QString &caption, con
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
-}
-
-bool DialogFileChooser::choosePrinter(QWidget *parent, QPrinter &printer)
-{
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Печать спецификации"));
-    return dialog.exec() == QDialog::Accepted;
 }

@@ -2,11 +2,11 @@
 
 #include <QString>
 
-class QPrinter;
 class QWidget;
 
-// The file and printer choices of the list window. The real one asks through the system's
-// dialogs; tests answer without a modal dialog.
+// The file choices of the list window. The real one asks through the system's file dialogs;
+// tests answer without a modal dialog. (The printer is chosen in the export plugin, see
+// BomPrinterChooser.)
 class BomFileChooser
 {
 public:
@@ -16,8 +16,6 @@ public:
     // A file to write, of the given filter ("Книга Excel (*.xlsx)") and suffix ("xlsx").
     virtual QString saveFile(QWidget *parent, const QString &caption, const QString &filter,
                              const QString &suffix) = 0;
-    // Lets the user set the printer up; false when the printing was cancelled.
-    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
 };
 
 class DialogFileChooser : public BomFileChooser
@@ -26,5 +24,4 @@ public:
     QString openFile(QWidget *parent) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &filter,
                      const QString &suffix) override;
-    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 };

@@ -1,10 +1,12 @@
 #include "bom/bomwindow.h"
 
+#include "bom/bomexporter.h"
+#include "bom/bomexportplugin.h"
 #include "bom/bomprint.h"
+#include "bom/bomsheet.h"
 #include "bom/bomstore.h"
 #include "bom/bomtable.h"
 #include "bom/bomtablemodel.h"
-#include "bom/bomxlsx.h"
 #include "platform/usermessages.h"
 #include "ui/twips.h"
 
@@ -14,7 +16,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
@@ -34,11 +35,13 @@ constexpr int ColumnWidths[BomTable::ColumnCount] = {450, 3600, 1500, 1650, 1200
 
 } // namespace
 
-BomWindow::BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource rows, QWidget *parent)
+BomWindow::BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource rows, const QString &programDir,
+                     QWidget *parent)
     : QMainWindow(parent, Qt::Window)
     , m_list(list)
     , m_messages(messages)
     , m_rows(std::move(rows))
+    , m_programDir(programDir)
     , m_model(new BomTableModel(list, this))
     , m_table(new QTableView(this))
     , m_status(new QLabel(this))
@@ -92,6 +95,11 @@ BomWindow::~BomWindow() = default;
 void BomWindow::setFileChooser(BomFileChooser *chooser)
 {
     m_chooser = chooser ? chooser : &m_dialogs;
+}
+
+void BomWindow::setPrinterChooser(BomPrinterChooser *chooser)
+{
+    m_printerChooser = chooser;
 }
 
 QAction *BomWindow::addCommand(const char *name, const QString &text, const QKeySequence &key,
@@ -188,6 +196,15 @@ void BomWindow::reportError(const QString &what, const QString &why)
     m_messages.critical(QStringLiteral("%1: %2").arg(what, why), ErrorTitle);
 }
 
+BomExporter *BomWindow::exporter(const QString &what)
+{
+    BomExporter *found = BomExportPlugin::exporter(m_programDir);
+    if (!found)
+        reportError(what, QStringLiteral("модуль экспорта и печати %1 не найден или повреждён. Установите программу заново.")
+                              .arg(QDir::toNativeSeparators(BomExportPlugin::path(m_programDir))));
+    return found;
+}
+
 void BomWindow::openFile()
 {
     const QString path = m_chooser->openFile(this);
@@ -218,12 +235,16 @@ void BomWindow::saveAs()
 
 void BomWindow::exportXlsx()
 {
+    // The plugin first: the user is not asked for a file that cannot be written.
+    BomExporter *workbooks = exporter(QStringLiteral("Не могу записать спецификацию в Excel"));
+    if (!workbooks)
+        return;
     const QString path = m_chooser->saveFile(this, QStringLiteral("Спецификация в Excel"),
                                              QStringLiteral("Книга Excel (*.xlsx)"), QStringLiteral("xlsx"));
     if (path.isEmpty())
         return;
     QString error;
-    if (!BomXlsx::write(m_list, path, &error))
+    if (!workbooks->writeWorkbook(BomSheet::layout(m_list), path, &error))
         return reportError(QStringLiteral("Не могу записать файл %1").arg(QDir::toNativeSeparators(path)), error);
     showStatus(QStringLiteral("Записано в %1").arg(QDir::toNativeSeparators(path)));
 }
@@ -242,13 +263,20 @@ void BomWindow::exportPdf()
 
 void BomWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    BomPrint::setUpPage(printer);
-    printer.setDocName(Title);
-    if (!m_chooser->choosePrinter(this, printer))
+    const QString failed = QStringLiteral("Не могу напечатать спецификацию");
+    BomExporter *printing = exporter(failed);
+    if (!printing)
         return;
-    const int pages = BomPrint::render(m_list, printer);
-    if (pages == 0)
-        return reportError(QStringLiteral("Не могу напечатать спецификацию"), printer.printerName());
-    showStatus(QStringLiteral("Напечатано листов: %1").arg(pages));
+    const BomExporter::PrintJob job{Title, [](QPagedPaintDevice &printer) { BomPrint::setUpPage(printer); },
+                                    [this](QPagedPaintDevice &printer) { return BomPrint::render(m_list, printer); }};
+    const BomExporter::PrintOutcome outcome = printing->print(this, job, m_printerChooser);
+    switch (outcome.status) {
+    case BomExporter::PrintOutcome::Status::Cancelled:
+        return;
+    case BomExporter::PrintOutcome::Status::Failed:
+        return reportError(failed, outcome.printerName);
+    case BomExporter::PrintOutcome::Status::Printed:
+        showStatus(QStringLiteral("Напечатано листов: %1").arg(outcome.pages));
+        return;
+    }
 }

@@ -8,7 +8,9 @@
 #include <functional>
 #include <memory>
 
+class BomExporter;
 class BomKindRows;
+class BomPrinterChooser;
 class BomTableModel;
 class QAction;
 class QLabel;
@@ -17,7 +19,9 @@ class UserMessages;
 
 // The window "Спецификация": the grouped table of the list, its length and quantity cells
 // editable, and the commands on it (open, save, export, print, undo, copy, delete, move). The
-// list and what it is read from belong to the caller; the window only shows and asks.
+// list and what it is read from belong to the caller; the window only shows and asks. The
+// workbook export and the printing come from the export plugin in the program directory,
+// loaded when one of them is first used.
 class BomWindow : public QMainWindow
 {
     Q_OBJECT
@@ -26,11 +30,14 @@ class BomWindow : public QMainWindow
 public:
     using RowSource = std::function<BomKindRows &()>;
 
-    BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource rows, QWidget *parent = nullptr);
+    BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource rows, const QString &programDir,
+              QWidget *parent = nullptr);
     ~BomWindow() override;
 
-    // Tests answer the file and printer questions themselves.
+    // Tests answer the file and printer questions themselves; without a printer chooser the
+    // system's print dialog asks.
     void setFileChooser(BomFileChooser *chooser);
+    void setPrinterChooser(BomPrinterChooser *chooser);
 
     QTableView *table() const { return m_table; }
     BomTableModel *model() const { return m_model; }
@@ -58,13 +65,17 @@ private:
     QList<int> selectedItems() const;
     void spanLines();
     void reportError(const QString &what, const QString &why);
+    // The export plugin's exporter; null, and the user told what cannot be done, without it.
+    BomExporter *exporter(const QString &what);
 
     BillOfMaterials &m_list;
     UserMessages &m_messages;
     RowSource m_rows;
+    QString m_programDir;
     BomTableModel *m_model;
     QTableView *m_table;
     QLabel *m_status;
     DialogFileChooser m_dialogs;
     BomFileChooser *m_chooser = &m_dialogs;
+    BomPrinterChooser *m_printerChooser = nullptr;
 };

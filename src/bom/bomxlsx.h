@@ -1,15 +1,13 @@
 #pragma once
 
-#include "bom/billofmaterials.h"
+#include "bom/bomsheet.h"
 
 #include <QString>
 
-// The materials list as an Excel workbook, laid out as the window groups it: a heading line
-// per standard, the items with their figures as numbers (masses at full precision, shown with
-// three decimals), each group's subtotal and the grand totals as formulas with their values,
-// set for A4.
+// A laid-out sheet written as an Excel workbook with libxlsxwriter, set for A4 one page wide.
+// Part of the export plugin.
 namespace BomXlsx {
 
-bool write(const BillOfMaterials &list, const QString &path, QString *error = nullptr);
+bool write(const BomSheet::Sheet &sheet, const QString &path, QString *error = nullptr);
 
 } // namespace BomXlsx

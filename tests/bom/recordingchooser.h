@@ -2,11 +2,10 @@
 
 #include "bom/bomfilechooser.h"
 
-#include <QPrinter>
 #include <QStringList>
 
-// Answers the list window's file and printer questions from the test: the file to open, the
-// file to write, and a printer that prints into a PDF file (or a cancelled print).
+// Answers the list window's file questions from the test: the file to open and the file to
+// write, noting the filter and suffix each was asked with.
 class RecordingChooser : public BomFileChooser
 {
 public:
@@ -16,17 +15,8 @@ public:
         filters.append(filter + QLatin1Char('|') + suffix);
         return toSave;
     }
-    bool choosePrinter(QWidget *, QPrinter &printer) override
-    {
-        if (printTo.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printTo);
-        return true;
-    }
 
     QString toOpen;
     QString toSave;
-    QString printTo;
     QStringList filters;
 };

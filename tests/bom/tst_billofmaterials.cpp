@@ -5,8 +5,10 @@
 #include "basefixture.h"
 #include "bom/billofmaterials.h"
 #include "bom/bomdesignation.h"
+#include "bom/bomsheet.h"
 #include "bom/bomtable.h"
 
+#include <QMap>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -306,6 +308,39 @@ private Q_SLOTS:
         QCOMPARE(BomTable::headings({items.mesh(), items.bolt()}).at(BomTable::Length),
                  QStringLiteral("Длина, мм / площадь, м2"));
         QVERIFY(BomTable::rows(BillOfMaterials()).isEmpty());
+    }
+
+    // The workbook's sheet as the export plugin writes it: every cell of the table once, in
+    // rows from the top, each line from the headings down across all eight columns (so each
+    // cell gets its border), and nothing written inside a merged heading or total label.
+    void sheetCellsEachOnce()
+    {
+        Items items;
+        BillOfMaterials list;
+        list.add(items.angle());
+        list.add(items.bolt());
+        list.add(items.mesh());
+        list.add(items.angle());
+        const BomSheet::Sheet sheet = BomSheet::layout(list);
+        QCOMPARE(sheet.columnWidths.size(), int(BomTable::ColumnCount));
+        QCOMPARE(sheet.headingRow, 1);
+        const int lastRow = 1 + int(BomTable::rows(list).size());
+        QMap<int, QList<int>> columns; // row: the columns written
+        int previous = 0;
+        for (const BomSheet::Cell &cell : sheet.cells) {
+            QVERIFY(cell.row >= previous && cell.row <= lastRow);
+            QVERIFY(cell.column >= 0 && cell.lastColumn < BomTable::ColumnCount && cell.lastColumn >= cell.column);
+            previous = cell.row;
+            for (int c = cell.column; c <= cell.lastColumn; ++c) {
+                QVERIFY2(!columns[cell.row].contains(c), qPrintable(BomSheet::cellName(cell.row, c)));
+                columns[cell.row].append(c);
+            }
+        }
+        QCOMPARE(columns.value(0), QList<int>{0});
+        for (int r = sheet.headingRow; r <= lastRow; ++r)
+            QCOMPARE(columns.value(r), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE(BomSheet::cellName(13, BomTable::Mass), QStringLiteral("H14"));
+        QVERIFY(BomSheet::layout(BillOfMaterials()).cells.size() == 1 + BomTable::ColumnCount);
     }
 
     // Grouping keeps the order of first appearance and the order within each group.

@@ -1,16 +1,22 @@
 // The exports read back the way other programs read them: the workbook through its XML (unzip),
-// the PDF and the print through its pages and text (poppler's pdfinfo and pdftotext).
+// the PDF and the print through its pages and text (poppler's pdfinfo and pdftotext). The
+// workbook and the print go through the export plugin of the build's program directory; without
+// a sound plugin either command says so once and the window goes on.
 
 #include "basefixture.h"
+#include "bom/bomexportplugin.h"
 #include "bom/bomprint.h"
 #include "bom/bomwindow.h"
-#include "bom/bomxlsx.h"
 #include "externaltools.h"
 #include "recordingchooser.h"
 #include "recordingmessages.h"
+#include "recordingprinter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -18,6 +24,8 @@
 #include <QXmlStreamReader>
 
 namespace {
+
+const QString ProgramDir = QStringLiteral(MORVEX_PROGRAM_DIR);
 
 struct Items
 {
@@ -35,6 +43,24 @@ void fill(BillOfMaterials &list, Items &items)
     list.add(items.mesh());
     list.add(items.angle(1));
 }
+
+// The list window over a list, with the file and printer questions answered by the test and
+// the export plugin looked for in the program directory given.
+struct ListWindow
+{
+    explicit ListWindow(BillOfMaterials &list, const QString &programDir = ProgramDir)
+        : window(list, messages, [this]() -> BomKindRows & { return base.rows; }, programDir)
+    {
+        window.setFileChooser(&files);
+        window.setPrinterChooser(&printer);
+    }
+
+    BaseFixture base;
+    RecordingMessages messages;
+    RecordingChooser files;
+    RecordingPrinter printer;
+    BomWindow window;
+};
 
 struct Cell
 {
@@ -145,8 +171,12 @@ private Q_SLOTS:
         fill(list, items);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.xlsx"));
-        QString error;
-        QVERIFY2(BomXlsx::write(list, path, &error), qPrintable(error));
+        ListWindow w(list);
+        w.files.toSave = path;
+        w.window.exportXlsx();
+        QCOMPARE(w.messages.shown.size(), 0);
+        QCOMPARE(w.files.filters, QStringList{QStringLiteral("Книга Excel (*.xlsx)|xlsx")});
+        QCOMPARE(w.window.status(), QStringLiteral("Записано в %1").arg(QDir::toNativeSeparators(path)));
         QString paper;
         QStringList merged;
         const QMap<QString, Cell> c = readSheet(path, &paper, &merged);
@@ -184,8 +214,15 @@ private Q_SLOTS:
         QCOMPARE(c.value("H14").value.toDouble(), (248.82 + 6.755 + 56.5) / 1000);
         QVERIFY(!c.contains(QStringLiteral("A15")));
 
-        QVERIFY(!BomXlsx::write(list, dir.filePath(QStringLiteral("no/such/dir/list.xlsx")), &error));
-        QVERIFY(!error.isEmpty());
+        // A file that cannot be written: one message that names it and why.
+        w.files.toSave = dir.filePath(QStringLiteral("no/such/dir/list.xlsx"));
+        w.window.exportXlsx();
+        QCOMPARE(w.messages.shown.size(), 1);
+        const QString text = w.messages.shown.first().text;
+        QVERIFY2(text.startsWith(QStringLiteral("Не могу записать файл %1: ").arg(QDir::toNativeSeparators(w.files.toSave))),
+                 qPrintable(text));
+        QVERIFY2(!text.endsWith(QStringLiteral(": ")), qPrintable(text));
+        QVERIFY(!QFileInfo::exists(w.files.toSave));
     }
 
     // The PDF: A4, the title and the grouped table with its subtotals and totals as text.
@@ -239,28 +276,93 @@ private Q_SLOTS:
         QVERIFY(pageText(path, 1).contains(QStringLiteral("Спецификация")));
     }
 
-    // Printing goes through the printer the user chose, on A4; a cancelled print prints
-    // nothing.
+    // Printing goes through the printer the user chose, set up for A4 portrait with margins of
+    // 15 mm; a cancelled print prints nothing.
     void print()
     {
         Items items;
         BillOfMaterials list;
         fill(list, items);
-        RecordingMessages messages;
-        BaseFixture base;
-        BomWindow window(list, messages, [&base]() -> BomKindRows & { return base.rows; });
-        RecordingChooser chooser;
-        window.setFileChooser(&chooser);
+        ListWindow w(list);
         QTemporaryDir dir;
-        window.print();
+        w.window.print();
+        QCOMPARE(w.printer.asked, 1);
         QVERIFY(dir.isValid() && QDir(dir.path()).isEmpty());
-        chooser.printTo = dir.filePath(QStringLiteral("printed.pdf"));
-        window.print();
-        QCOMPARE(pageCount(chooser.printTo), 1);
-        QVERIFY(pageSize(chooser.printTo).contains(QStringLiteral("(A4)")));
-        QVERIFY(hasLine(pageText(chooser.printTo, 1), {"Итого по ГОСТ 8509-93", "248,820"}));
-        QCOMPARE(window.status(), QStringLiteral("Напечатано листов: 1"));
-        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(w.window.status().isEmpty());
+        QCOMPARE(w.printer.documentName, QStringLiteral("Спецификация"));
+        QCOMPARE(w.printer.layout.pageSize().id(), QPageSize::A4);
+        QCOMPARE(w.printer.layout.orientation(), QPageLayout::Portrait);
+        QCOMPARE(w.printer.layout.margins(QPageLayout::Millimeter), QMarginsF(15, 15, 15, 15));
+
+        w.printer.printTo = dir.filePath(QStringLiteral("printed.pdf"));
+        w.window.print();
+        QCOMPARE(pageCount(w.printer.printTo), 1);
+        QVERIFY(pageSize(w.printer.printTo).contains(QStringLiteral("(A4)")));
+        QVERIFY(hasLine(pageText(w.printer.printTo, 1), {"Итого по ГОСТ 8509-93", "248,820"}));
+        QCOMPARE(w.window.status(), QStringLiteral("Напечатано листов: 1"));
+        QVERIFY(w.messages.shown.isEmpty());
+    }
+
+    // Without a sound export plugin the workbook and the print each say so in one message that
+    // names the plugin, before any question is asked; the PDF, drawn by the program itself,
+    // is still written, and a second try says it again.
+    void withoutThePluginEachCommandSaysSoOnce_data()
+    {
+        QTest::addColumn<QByteArray>("plugin");
+        QTest::addColumn<QString>("copiedFrom");
+        QTest::newRow("missing") << QByteArray() << QString();
+        QTest::newRow("damaged") << QByteArray("\x7f" "ELF cut short", 13) << QString();
+        QTest::newRow("empty") << QByteArray("") << QString();
+        // A sound Qt plugin of another kind: loaded, but it exports nothing.
+        QTest::newRow("not an export plugin") << QByteArray()
+                                              << QLibraryInfo::path(QLibraryInfo::PluginsPath)
+                                                     + QStringLiteral("/sqldrivers/libqsqlite.so");
+    }
+    void withoutThePluginEachCommandSaysSoOnce()
+    {
+        QFETCH(QByteArray, plugin);
+        QFETCH(QString, copiedFrom);
+        QTemporaryDir program;
+        const QString pluginFile = BomExportPlugin::path(program.path());
+        QVERIFY(QDir().mkpath(QFileInfo(pluginFile).path()));
+        if (!copiedFrom.isEmpty()) {
+            QVERIFY2(QFile::copy(copiedFrom, pluginFile), qPrintable(copiedFrom));
+        } else if (!plugin.isNull()) {
+            QFile file(pluginFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(plugin), plugin.size());
+        }
+
+        Items items;
+        BillOfMaterials list;
+        fill(list, items);
+        ListWindow w(list, program.path());
+        QTemporaryDir out;
+        w.files.toSave = out.filePath(QStringLiteral("list.xlsx"));
+        w.printer.printTo = out.filePath(QStringLiteral("printed.pdf"));
+        const QString named = QStringLiteral("модуль экспорта и печати %1 не найден или повреждён. Установите программу заново.")
+                                  .arg(QDir::toNativeSeparators(pluginFile));
+
+        w.window.exportXlsx();
+        QCOMPARE(w.messages.shown.size(), 1);
+        QCOMPARE(w.messages.shown.at(0).text, QStringLiteral("Не могу записать спецификацию в Excel: ") + named);
+        QCOMPARE(w.messages.shown.at(0).icon, UserMessages::Icon::Critical);
+        QVERIFY(w.files.filters.isEmpty());
+
+        w.window.print();
+        QCOMPARE(w.messages.shown.size(), 2);
+        QCOMPARE(w.messages.shown.at(1).text, QStringLiteral("Не могу напечатать спецификацию: ") + named);
+        QCOMPARE(w.printer.asked, 0);
+        QVERIFY(QDir(out.path()).isEmpty());
+        QVERIFY(w.window.status().isEmpty());
+
+        w.files.toSave = out.filePath(QStringLiteral("list.pdf"));
+        w.window.exportPdf();
+        QCOMPARE(pageCount(w.files.toSave), 1);
+        w.window.exportXlsx();
+        QCOMPARE(w.messages.shown.size(), 3);
+        QCOMPARE(w.messages.shown.at(2).text, w.messages.shown.at(0).text);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{QStringLiteral("list.pdf")});
     }
 };
 

@@ -1,17 +1,24 @@
 // The program's start-up as the program runs it, in a process of its own: the application
 // carries the desktop entry's names, so the taskbar matches its window to the menu entry; the
 // main window built, loaded and shown maps no library of Qt Multimedia or of its GStreamer
-// backend; they come with the player plugin when the About window first opens.
+// backend, nor Qt Print Support, libxlsxwriter, minizip or libcrypto; the first come with the
+// player plugin when the About window first opens, the others with the export plugin when the
+// materials list is first exported as a workbook.
 
+#include "../bom/recordingchooser.h"
 #include "about/clipplayer.h"
 #include "about/form2.h"
+#include "bom/bomfeature.h"
+#include "bom/bomwindow.h"
 #include "shell/form1.h"
 #include "shell/systemservices.h"
 #include "testwindow.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -105,7 +112,7 @@ private Q_SLOTS:
         QCOMPARE(appStream.value(QStringLiteral("launchable")), id + QStringLiteral(".desktop"));
     }
 
-    void startUpMapsNoMediaLibrary_data()
+    void startUpMapsNoPluginsLibrary_data()
     {
         QTest::addColumn<QString>("library");
         QTest::newRow("Qt Multimedia") << QStringLiteral("libQt6Multimedia.");
@@ -113,14 +120,37 @@ private Q_SLOTS:
         QTest::newRow("Qt's GStreamer backend") << QStringLiteral("libgstreamermediaplugin");
         QTest::newRow("GStreamer") << QStringLiteral("libgstreamer-1.0");
         QTest::newRow("the player plugin") << QStringLiteral("morvex_player");
+        QTest::newRow("Qt Print Support") << QStringLiteral("libQt6PrintSupport");
+        QTest::newRow("libxlsxwriter") << QStringLiteral("libxlsxwriter");
+        QTest::newRow("minizip") << QStringLiteral("libminizip");
+        QTest::newRow("libcrypto") << QStringLiteral("libcrypto.");
+        QTest::newRow("the export plugin") << QStringLiteral("morvex_bomexport");
     }
-    void startUpMapsNoMediaLibrary()
+    void startUpMapsNoPluginsLibrary()
     {
         QFETCH(QString, library);
         // The reading itself works: the main window's own libraries are there.
         QVERIFY(!mapped(QStringLiteral("libQt6Widgets")).isEmpty());
         const QStringList files = mapped(library);
         QVERIFY2(files.isEmpty(), qPrintable(files.join(QLatin1Char(' '))));
+    }
+
+    // After the start-up's checks too: the first workbook brings the export plugin and the
+    // libraries it writes and prints with.
+    void exportingAWorkbookLoadsTheExportPlugin()
+    {
+        QTemporaryDir dir;
+        RecordingChooser chooser;
+        chooser.toSave = dir.filePath(QStringLiteral("list.xlsx"));
+        auto *bom = m_main->findChild<BomFeature *>(QStringLiteral("BomFeature"));
+        QVERIFY(bom);
+        BomWindow *list = bom->listWindow();
+        list->setFileChooser(&chooser);
+        list->exportXlsx();
+        QVERIFY2(QFileInfo(chooser.toSave).size() > 0, qPrintable(list->status()));
+        for (const char *library : {"morvex_bomexport", "libQt6PrintSupport", "libxlsxwriter", "libminizip", "libcrypto."})
+            QVERIFY2(!mapped(QString::fromLatin1(library)).isEmpty(), library);
+        QVERIFY(m_env.messages.shown.isEmpty());
     }
 
     // Runs after the start-up's checks: a library once mapped stays.

@@ -1,0 +1,14 @@
+#include "bom/xlsxprintplugin.h"
+
+#include "bom/bomprinting.h"
+#include "bom/bomxlsx.h"
+
+bool XlsxPrintPlugin::writeWorkbook(const BomSheet::Sheet &sheet, const QString &path, QString *error)
+{
+    return BomXlsx::write(sheet, path, error);
+}
+
+BomExporter::PrintOutcome XlsxPrintPlugin::print(QWidget *parent, const PrintJob &job, BomPrinterChooser *chooser)
+{
+    return BomPrinting::print(parent, job, chooser);
+}
