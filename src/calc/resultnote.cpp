@@ -13,9 +13,11 @@ std::optional<ResultNote> ResultNote::of(CalcOutcome::Kind kind)
         return ResultNote{QStringLiteral("деление на ноль"),
                           QStringLiteral("Масса не вычислена: деление на ноль, в выбранной строке "
                                          "таблицы шаг ячейки равен 0")};
+    case CalcOutcome::Kind::NoRow:
+        return ResultNote{QStringLiteral("нет размера"),
+                          QStringLiteral("Масса не вычислена: в таблице не выбран размер")};
     case CalcOutcome::Kind::Results:
     case CalcOutcome::Kind::NoChange:
-    case CalcOutcome::Kind::NoRow:
         break;
     }
     return std::nullopt;

@@ -14,8 +14,8 @@ struct ResultNote
     QString text;
     QString toolTip;
 
-    // The note of an outcome that clears the results (no mass in the row, an overflow, a
-    // division by zero); nothing for figures and for the outcomes that leave the results as
-    // they are (no rule, no current row).
+    // The note of an outcome that clears the results (no current row, as in a table without
+    // sizes, no mass in the row, an overflow, a division by zero); nothing for figures and for
+    // a state without a rule, which leaves the results as they are.
     static std::optional<ResultNote> of(CalcOutcome::Kind kind);
 };

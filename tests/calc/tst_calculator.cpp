@@ -328,16 +328,27 @@ private Q_SLOTS:
         QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
     }
 
-    void emptyTableKeepsTheOutputs()
+    // A table without sizes has no row to compute: the last kind's figures would pass for
+    // this one's, so both results are cleared and say why, until a kind with rows is chosen.
+    void emptyTableClearsTheResults()
     {
         CalculatorWindow w(FixtureTables::all());
         w.choose(2, 10);
         w.type("Text3", QStringLiteral("1000"));
+        QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
         w.choose(2, 12); // the fixture's Z sections have no rows
-        QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
+        for (const char *result : {"Text6", "Text7"}) {
+            QCOMPARE(w.text(result), QString());
+            QCOMPARE(w.get<QLineEdit>(result)->placeholderText(), QStringLiteral("нет размера"));
+        }
         w.type("Text3", QStringLiteral("3000"));
-        QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
+        QCOMPARE(w.text("Text6"), QString());
+        w.get<QPushButton>("Command1")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
         QVERIFY(!w.env->exit.code);
+        w.choose(2, 10);
+        QCOMPARE(w.text("Text6"), QStringLiteral("31,5"));
+        QCOMPARE(w.get<QLineEdit>("Text6")->placeholderText(), QString());
     }
 };
 

@@ -275,7 +275,8 @@ private Q_SLOTS:
         QCOMPARE(w.text("Text6"), QStringLiteral("10,5"));
     }
 
-    // Removing the only size of an empty table leaves it empty, results as they were.
+    // Removing the only size of an empty table leaves it empty, and the figures of the size
+    // that is gone with it.
     void theLastSizeOfAnEmptyTable()
     {
         CalculatorWindow w(FixtureTables::all());
@@ -286,7 +287,8 @@ private Q_SLOTS:
         commands(w)->removeSize();
         QCOMPARE(grid(w)->model()->rowCount(), 0);
         QCOMPARE(w.window->CurrentRowPosition(), -1);
-        QCOMPARE(w.text("Text6"), QStringLiteral("9,6"));
+        QCOMPARE(w.text("Text6"), QString());
+        QCOMPARE(w.get<QLineEdit>("Text6")->placeholderText(), QStringLiteral("нет размера"));
         QVERIFY(!commands(w)->removeCommand()->isEnabled());
         QVERIFY(w.env->exit.code == std::nullopt);
     }
