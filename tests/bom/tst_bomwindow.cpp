@@ -4,6 +4,7 @@
 // is until the list changes; and every row of every kind found again from the kept file.
 
 #include "../calc/calculatorwindow.h"
+#include "contextmenu.h"
 #include "bom/bomdesignation.h"
 #include "bom/bomfeature.h"
 #include "bom/bomstore.h"
@@ -84,20 +85,6 @@ void copyTree(const QString &from, const QString &to)
     }
 }
 
-QStringList menuTexts(QWidget *owner)
-{
-    QStringList texts;
-    QTimer::singleShot(0, owner, [&texts] {
-        if (QWidget *popup = QApplication::activePopupWidget()) {
-            for (QAction *a : popup->actions())
-                texts.append(a->text());
-            popup->close();
-        }
-    });
-    Q_EMIT owner->customContextMenuRequested(QPoint(10, 30));
-    return texts;
-}
-
 } // namespace
 
 class TestBomWindow : public QObject
@@ -143,7 +130,7 @@ private Q_SLOTS:
         CalculatorWindow w(true);
         angle(w);
         for (const char *owner : {"DBGrid2", "Text6", "Text7"}) {
-            const QStringList texts = menuTexts(w.get(owner));
+            const QStringList texts = contextMenuEntries(w.get(owner));
             QVERIFY2(texts.contains(QStringLiteral("Добавить в спецификацию")), owner);
             QVERIFY2(texts.contains(QStringLiteral("Спецификация…")), owner);
         }

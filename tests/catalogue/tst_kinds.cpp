@@ -1,6 +1,7 @@
 // Groups, kinds, the picture panel and the enlarged picture, through the real window.
 
 #include "../calc/calculatorwindow.h"
+#include "contextmenu.h"
 #include "../calc/fixturetables.h"
 #include "catalogue/datasource.h"
 #include "catalogue/picturebox.h"
@@ -264,25 +265,12 @@ private Q_SLOTS:
         w.window->addGridCommand(gridCommand);
         w.window->addResultCommand(resultCommand);
 
-        const auto menuTexts = [](QWidget *owner, QPoint at) {
-            QStringList texts;
-            QTimer::singleShot(0, [&texts] {
-                QWidget *popup = QApplication::activePopupWidget();
-                if (!popup)
-                    return;
-                for (QAction *action : popup->actions())
-                    texts.append(action->text());
-                popup->close();
-            });
-            Q_EMIT owner->customContextMenuRequested(at);
-            return texts;
-        };
         // The window's own features have their entries there too.
-        const QStringList gridTexts = menuTexts(w.get("DBGrid2"), QPoint(10, 30));
+        const QStringList gridTexts = contextMenuEntries(w.get("DBGrid2"), QPoint(10, 30));
         QVERIFY(gridTexts.contains(QStringLiteral("grid command")));
         QVERIFY(!gridTexts.contains(QStringLiteral("result command")));
         for (const char *result : {"Text6", "Text7"}) {
-            const QStringList texts = menuTexts(w.get(result), QPoint(5, 5));
+            const QStringList texts = contextMenuEntries(w.get(result), QPoint(5, 5));
             QVERIFY2(texts.contains(QStringLiteral("result command")), result);
             QVERIFY2(std::any_of(texts.cbegin(), texts.cend(),
                                  [](const QString &t) { return t.contains(QStringLiteral("Copy")); }),

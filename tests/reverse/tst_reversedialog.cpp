@@ -2,6 +2,7 @@
 // by each kind's rule, written into the main window's input, gives back the mass typed.
 
 #include "../calc/calculatorwindow.h"
+#include "contextmenu.h"
 #include "../calc/fixturetables.h"
 #include "catalogue/datasource.h"
 #include "reverse/reversedialog.h"
@@ -43,21 +44,6 @@ template<typename T = QWidget> T *part(QWidget *dialog, const char *name)
     if (!child)
         qFatal("no control %s", name);
     return child;
-}
-
-// The entries of the context menu a widget opens, read while the menu is up, then closed.
-QStringList contextMenuEntries(QWidget *widget)
-{
-    QStringList entries;
-    QTimer::singleShot(0, widget, [&entries] {
-        if (QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-            for (const QAction *action : menu->actions())
-                entries.append(action->text());
-            menu->close();
-        }
-    });
-    Q_EMIT widget->customContextMenuRequested(QPoint(5, 5));
-    return entries;
 }
 
 } // namespace
@@ -241,7 +227,7 @@ private Q_SLOTS:
         QFETCH(QString, result);
         CalculatorWindow w(true);
         w.choose(2, 15);
-        QStringList entries = contextMenuEntries(w.get<QLineEdit>(qPrintable(result)));
+        QStringList entries = contextMenuEntries(w.get<QLineEdit>(qPrintable(result)), QPoint(5, 5));
         QVERIFY2(entries.contains(QStringLiteral("Пересчёт из массы…\tCtrl+M"))
                      || entries.contains(QStringLiteral("Пересчёт из массы…")),
                  qPrintable(entries.join(QLatin1Char('|'))));

@@ -2,6 +2,7 @@
 // that begin with the typed size, one after another, and the grid's own row change follows.
 
 #include "../calc/calculatorwindow.h"
+#include "contextmenu.h"
 #include "catalogue/datasource.h"
 #include "sizesearch/sizesearchdialog.h"
 
@@ -226,15 +227,7 @@ private Q_SLOTS:
         CalculatorWindow w(true);
         w.choose(2, 2);
         QTableView *grid = w.get<QTableView>("DBGrid2");
-        QStringList entries;
-        QTimer::singleShot(0, grid, [&entries] {
-            if (QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-                for (const QAction *action : menu->actions())
-                    entries.append(action->text());
-                menu->close();
-            }
-        });
-        Q_EMIT grid->customContextMenuRequested(QPoint(5, 5));
+        const QStringList entries = contextMenuEntries(grid, QPoint(5, 5));
         QVERIFY2(entries.contains(QStringLiteral("Найти размер…")), qPrintable(entries.join(QLatin1Char('|'))));
     }
 
