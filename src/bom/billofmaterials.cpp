@@ -151,7 +151,7 @@ bool BillOfMaterials::setLength(int position, double value)
     if (!next)
         return false;
     m_undo.push(new EditCommand(*this, position, *next,
-                                next->rule() == BomRule::PerArea ? QStringLiteral("площадь")
+                                next->rule() == MassRule::PerArea ? QStringLiteral("площадь")
                                                                  : QStringLiteral("длина")));
     return true;
 }

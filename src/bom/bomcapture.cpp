@@ -49,9 +49,9 @@ double toMillimetres(double value, int16_t lengthDivisor)
 ProductOption optionOf(const Catalogue::Kind &kind, int rowPosition, const QStringList &cells,
                        const CalcState &state)
 {
-    if (isWovenMesh(kind) && rowPosition <= BomRows::LastShapedMeshRow)
+    if (isWovenMesh(kind) && rowPosition <= MeshRows::LastShapedWovenMesh)
         return state.MassColumn == 4 ? ProductOption::Square : ProductOption::Rhombic;
-    if (isWeldedMesh(kind) && rowPosition > BomRows::LastRollMeshRow) {
+    if (isWeldedMesh(kind) && rowPosition > MeshRows::LastRollWeldedMesh) {
         for (ProductOption option : {ProductOption::Wire3, ProductOption::Wire4, ProductOption::Wire5})
             if (weldedUnitMass(cells, option) == state.UnitMass)
                 return option;
@@ -70,15 +70,15 @@ std::optional<CalcState> stateFor(const Catalogue::Kind &kind, int rowPosition,
     state.MassColumn = kind.massColumn;
     state.UnitMass = kind.unitMass.value_or(0.0f);
     if (isWovenMesh(kind)) {
-        state.MassColumn = rowPosition > BomRows::LastShapedMeshRow ? 6
+        state.MassColumn = rowPosition > MeshRows::LastShapedWovenMesh ? 6
                            : option == ProductOption::Square      ? 4
                                                                   : 3;
         state.CalcMode = 2;
         state.UnitMassDivisor = 1;
     }
     if (isWeldedMesh(kind)) {
-        if (rowPosition >= 0 && rowPosition <= BomRows::LastRollMeshRow) {
-            state.UnitMass = BomRows::RollMeshMasses[rowPosition];
+        if (rowPosition >= 0 && rowPosition <= MeshRows::LastRollWeldedMesh) {
+            state.UnitMass = MeshRows::RollMeshMasses[rowPosition];
         } else {
             const std::optional<float> unitMass = weldedUnitMass(cells, option);
             if (!unitMass)

@@ -1,19 +1,10 @@
 #pragma once
 
 #include "bom/bomitem.h"
+#include "calc/meshrows.h"
 #include "catalogue/catalogue.h"
 
 #include <optional>
-
-// The row facts of the two mesh kinds that set their calculation state, as the size selection
-// applies them: the woven meshes up to this row come with a rhombic or square cell, later rows
-// are woven cloth; the welded meshes up to this row are rolls of a fixed mass of 1 m², later
-// rows take the wire diameter of the option.
-namespace BomRows {
-inline constexpr int LastShapedMeshRow = 46;
-inline constexpr int LastRollMeshRow = 2;
-inline constexpr float RollMeshMasses[] = {2.91f, 1.93f, 1.58f};
-} // namespace BomRows
 
 // What the calculator shows at the moment an item is added: the chosen kind, the current size
 // row, the calculation state and the four inputs, in the units the window shows.

@@ -1,6 +1,7 @@
 #include "bom/bomdesignation.h"
 
 #include "bom/bomcapture.h"
+#include "calc/meshrows.h"
 #include "calc/readnumber.h"
 
 #include <QHash>
@@ -191,8 +192,8 @@ QString sheetSize(double widthMm, double lengthMm, const QLocale &locale)
 QString designation(const BomItem &item, const QLocale &locale)
 {
     QString text = localDecimals(item.rowDesignation, locale.decimalPoint().at(0));
-    const BomRule rule = item.rule();
-    if (rule == BomRule::SmoothSheet || rule == BomRule::RibbedSheet)
+    const MassRule rule = item.rule();
+    if (rule == MassRule::SmoothSheet || rule == MassRule::RibbedSheet)
         text += sheetSize(item.inputs.width, item.inputs.length, locale);
     return text;
 }
@@ -213,9 +214,9 @@ std::optional<SheetParts> splitSheetSize(const QString &designation)
 QList<ProductOption> optionsFor(const Catalogue::Kind &kind, int rowPosition)
 {
     const Rule *rule = ruleFor(kind);
-    if (rule && rule->extra == Extra::CellShape && rowPosition <= BomRows::LastShapedMeshRow)
+    if (rule && rule->extra == Extra::CellShape && rowPosition <= MeshRows::LastShapedWovenMesh)
         return {ProductOption::Rhombic, ProductOption::Square};
-    if (rule && rule->extra == Extra::WireDiameter && rowPosition > BomRows::LastRollMeshRow)
+    if (rule && rule->extra == Extra::WireDiameter && rowPosition > MeshRows::LastRollWeldedMesh)
         return {ProductOption::Wire3, ProductOption::Wire4, ProductOption::Wire5};
     return {ProductOption::None};
 }

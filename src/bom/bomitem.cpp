@@ -2,42 +2,21 @@
 
 #include <cmath>
 
-BomRule ruleOf(const CalcState &state)
-{
-    switch (state.MassColumn) {
-    case -1:
-    case -2:
-    case -3: return BomRule::ByLength;
-    case -4: return BomRule::PerArea;
-    default: break;
-    }
-    if (state.MassColumn < 0)
-        return BomRule::None;
-    switch (state.CalcMode) {
-    case 0: return BomRule::ByLength;
-    case 1: return BomRule::PerPiece;
-    case 2: return BomRule::PerArea;
-    case 3: return BomRule::SmoothSheet;
-    case 4: return BomRule::RibbedSheet;
-    default: return BomRule::None;
-    }
-}
-
 bool BomItem::hasLength() const
 {
-    const BomRule r = rule();
-    return r != BomRule::PerPiece && r != BomRule::None;
+    const MassRule r = rule();
+    return r != MassRule::PerPiece && r != MassRule::None;
 }
 
 bool BomItem::hasQuantity() const
 {
-    const BomRule r = rule();
-    return r != BomRule::PerArea && r != BomRule::None;
+    const MassRule r = rule();
+    return r != MassRule::PerArea && r != MassRule::None;
 }
 
 double BomItem::lengthValue() const
 {
-    return rule() == BomRule::PerArea ? inputs.area : inputs.length;
+    return rule() == MassRule::PerArea ? inputs.area : inputs.length;
 }
 
 bool recompute(BomItem &item)
@@ -75,7 +54,7 @@ std::optional<BomItem> changed(const BomItem &item, double value, bool applies, 
 std::optional<BomItem> withLength(const BomItem &item, double value)
 {
     return changed(item, value, item.hasLength(),
-                   item.rule() == BomRule::PerArea ? &CalcInputs::area : &CalcInputs::length);
+                   item.rule() == MassRule::PerArea ? &CalcInputs::area : &CalcInputs::length);
 }
 
 std::optional<BomItem> withQuantity(const BomItem &item, double value)

@@ -6,19 +6,6 @@
 #include <QMetaType>
 #include <QStringList>
 
-// Which of the calculator's inputs an item's mass rule reads, worked out from its calculation
-// state as the mass rules choose their rule.
-enum class BomRule {
-    ByLength,    // length and pieces
-    PerPiece,    // pieces
-    PerArea,     // area
-    SmoothSheet, // width, length and pieces; the unit mass is the thickness
-    RibbedSheet, // width, length and pieces
-    None,        // no rule applies
-};
-
-BomRule ruleOf(const CalcState &state);
-
 // The product options of the two mesh kinds, as their option buttons set the state.
 enum class ProductOption { None, Rhombic, Square, Wire3, Wire4, Wire5 };
 
@@ -40,7 +27,7 @@ struct BomItem
     double onePiece = 0;    // kg (of 1 m² under the per-area rule)
     double total = 0;       // kg
 
-    BomRule rule() const { return ruleOf(state); }
+    MassRule rule() const { return MassRuleOf(state); }
     // The rule reads a length (or, per area, an area) and a number of pieces.
     bool hasLength() const;
     bool hasQuantity() const;

@@ -109,18 +109,18 @@ public:
             return std::nullopt;
 
         BomCapture capture{*kind, found->row, cells, *state, inputs};
-        const BomRule rule = ruleOf(*state);
+        const MassRule rule = MassRuleOf(*state);
         const std::optional<double> length = figure(f.at(BomTable::Length));
         const std::optional<double> pieces = figure(f.at(BomTable::Quantity));
-        if (rule != BomRule::PerPiece && !length)
+        if (rule != MassRule::PerPiece && !length)
             return std::nullopt;
-        if (rule != BomRule::PerArea && !pieces)
+        if (rule != MassRule::PerArea && !pieces)
             return std::nullopt;
-        if (rule == BomRule::PerArea)
+        if (rule == MassRule::PerArea)
             capture.inputs.area = *length;
-        else if (rule != BomRule::PerPiece)
+        else if (rule != MassRule::PerPiece)
             capture.inputs.length = *length;
-        if (rule != BomRule::PerArea)
+        if (rule != MassRule::PerArea)
             capture.inputs.pieces = *pieces;
 
         std::optional<BomItem> item = makeItem(capture);

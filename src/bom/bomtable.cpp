@@ -28,7 +28,7 @@ QStringList headings(const QList<BomItem> &items)
 {
     int areas = 0;
     for (const BomItem &item : items)
-        areas += item.rule() == BomRule::PerArea;
+        areas += item.rule() == MassRule::PerArea;
     const QString length = areas == 0                ? QStringLiteral("Длина, мм")
                            : areas == items.size()   ? QStringLiteral("Площадь, м2")
                                                      : QStringLiteral("Длина, мм / площадь, м2");

@@ -178,12 +178,34 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
     if (!unitMass)
         return error();
     state.UnitMass = *unitMass;
+    switch (MassRuleOf(state)) {
+    case MassRule::ByLength: return byLength(state, inputs);
+    case MassRule::PerPiece: return perUnit(state, inputs.pieces);
+    case MassRule::PerArea: return perUnit(state, inputs.area);
+    case MassRule::SmoothSheet: return smoothSheet(state, inputs);
+    case MassRule::RibbedSheet: return ribbedSheet(state, inputs);
+    case MassRule::None: break;
+    }
+    return without(CalcOutcome::Kind::NoChange);
+}
+
+MassRule MassRuleOf(const CalcState &state)
+{
+    switch (state.MassColumn) {
+    case -1:
+    case -2:
+    case -3: return MassRule::ByLength;
+    case -4: return MassRule::PerArea;
+    default: break;
+    }
+    if (state.MassColumn < 0)
+        return MassRule::None;
     switch (state.CalcMode) {
-    case 0: return byLength(state, inputs);
-    case 1: return perUnit(state, inputs.pieces);
-    case 2: return perUnit(state, inputs.area);
-    case 3: return smoothSheet(state, inputs);
-    case 4: return ribbedSheet(state, inputs);
-    default: return without(CalcOutcome::Kind::NoChange);
+    case 0: return MassRule::ByLength;
+    case 1: return MassRule::PerPiece;
+    case 2: return MassRule::PerArea;
+    case 3: return MassRule::SmoothSheet;
+    case 4: return MassRule::RibbedSheet;
+    default: return MassRule::None;
     }
 }

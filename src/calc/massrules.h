@@ -42,6 +42,13 @@ struct CalcOutcome
     double total = 0;
 };
 
+// Which of the mass rules a state applies: by its MassColumn code, then by its CalcMode. The
+// rules differ in the inputs they read: by length the length and the pieces, per piece the
+// pieces, per area the area, the two sheet rules the width, the length and the pieces (the
+// smooth sheet's unit mass being its thickness).
+enum class MassRule { None, ByLength, PerPiece, PerArea, SmoothSheet, RibbedSheet };
+MassRule MassRuleOf(const CalcState &state);
+
 // The text of a column of the current row, or nothing when there is no current row.
 using CellReader = std::function<std::optional<QString>(int column)>;
 

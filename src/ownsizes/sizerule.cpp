@@ -1,5 +1,6 @@
 #include "ownsizes/sizerule.h"
 
+#include "calc/meshrows.h"
 #include "calc/readnumber.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/recordsource.h"
@@ -8,16 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-// The row positions at which the mesh rules change, as the size selection reads them: the woven
-// meshes up to 46 are rated by cell shape, later ones by their woven mass; the welded meshes up
-// to 2 have their masses fixed, later ones are worked out from their spacings.
-constexpr int LastShapedWovenMesh = 46;
-constexpr int LastFixedWeldedMesh = 2;
-
-} // namespace
 
 SizeRule SizeRule::forTable(const QString &table, const QStringList &tableColumns)
 {
@@ -63,10 +54,10 @@ QList<int> SizeRule::readColumns(int position) const
     case Form::Columns:
     case Form::Pipe: columns = m_columns; break;
     case Form::WovenMesh:
-        columns = position <= LastShapedWovenMesh ? m_columns.mid(0, 2) : m_columns.mid(2, 1);
+        columns = position <= MeshRows::LastShapedWovenMesh ? m_columns.mid(0, 2) : m_columns.mid(2, 1);
         break;
     case Form::WeldedMesh:
-        if (position > LastFixedWeldedMesh)
+        if (position > MeshRows::LastRollWeldedMesh)
             columns = m_columns;
         break;
     }
@@ -82,7 +73,7 @@ std::optional<SizeRule::Fault> SizeRule::check(const QStringList &row, int posit
         return Fault{QStringLiteral("Заполните хотя бы одно поле."), -1};
 
     const QList<int> columns = readColumns(position);
-    if (m_form == Form::WovenMesh && position <= LastShapedWovenMesh) {
+    if (m_form == Form::WovenMesh && position <= MeshRows::LastShapedWovenMesh) {
         // A mesh is made with rhombic cells, square ones or both; 0 (or nothing) where not.
         for (int column : columns) {
             const QString cell = row.value(column).trimmed();

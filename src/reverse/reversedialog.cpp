@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using ReverseRules::Rule;
 using ReverseRules::Status;
 
 namespace {
@@ -23,14 +22,14 @@ const Look FrameLook{.bold = true};
 const Look ResultLook{.bold = true};
 const Look MessageLook{.text = QColor(160, 0, 0)};
 
-bool countsWhole(Rule rule)
+bool countsWhole(MassRule rule)
 {
-    return rule == Rule::Pieces || rule == Rule::SmoothSheets || rule == Rule::RibbedSheets;
+    return rule == MassRule::PerPiece || rule == MassRule::SmoothSheet || rule == MassRule::RibbedSheet;
 }
 
-bool isSheets(Rule rule)
+bool isSheets(MassRule rule)
 {
-    return rule == Rule::SmoothSheets || rule == Rule::RibbedSheets;
+    return rule == MassRule::SmoothSheet || rule == MassRule::RibbedSheet;
 }
 
 } // namespace
@@ -113,9 +112,9 @@ void ReverseDialog::fillFromWindow()
 
     const std::optional<CalcState> state =
         m_window.currentKind() ? std::optional<CalcState>(m_window.state()) : std::nullopt;
-    const Rule rule = state ? ReverseRules::RuleOf(*state) : Rule::None;
+    const MassRule rule = state ? MassRuleOf(*state) : MassRule::None;
     for (const char *name : {"PiecesLabel", "PiecesText"})
-        control<QWidget>(name)->setVisible(rule == Rule::Length);
+        control<QWidget>(name)->setVisible(rule == MassRule::ByLength);
     for (const char *name : {"WidthLabel", "WidthText", "SheetLengthLabel", "SheetLengthText"})
         control<QWidget>(name)->setVisible(isSheets(rule));
     control<QWidget>("CountFrame")->setVisible(countsWhole(rule));
@@ -141,12 +140,12 @@ void ReverseDialog::showOutcome()
     const QString unitMass = ReverseRules::InputText(o.unitMass);
     QString rule;
     switch (o.rule) {
-    case Rule::Length: rule = QStringLiteral("Масса 1 м: %1 кг").arg(unitMass); break;
-    case Rule::Pieces: rule = QStringLiteral("Масса 1 шт.: %1 кг").arg(unitMass); break;
-    case Rule::Area: rule = QStringLiteral("Масса 1 м2: %1 кг").arg(unitMass); break;
-    case Rule::SmoothSheets:
-    case Rule::RibbedSheets: rule = QStringLiteral("Масса 1 м2 листа: %1 кг").arg(unitMass); break;
-    case Rule::None: break;
+    case MassRule::ByLength: rule = QStringLiteral("Масса 1 м: %1 кг").arg(unitMass); break;
+    case MassRule::PerPiece: rule = QStringLiteral("Масса 1 шт.: %1 кг").arg(unitMass); break;
+    case MassRule::PerArea: rule = QStringLiteral("Масса 1 м2: %1 кг").arg(unitMass); break;
+    case MassRule::SmoothSheet:
+    case MassRule::RibbedSheet: rule = QStringLiteral("Масса 1 м2 листа: %1 кг").arg(unitMass); break;
+    case MassRule::None: break;
     }
     const bool unitKnown = o.status != Status::NoKind && o.status != Status::NoRow
                            && o.status != Status::NoRule && o.status != Status::UnitMassError;
@@ -167,12 +166,12 @@ void ReverseDialog::showOutcome()
                                 .arg(ReverseRules::InputText(o.whole), wholeMass);
     QString result;
     switch (o.rule) {
-    case Rule::Length: result = QStringLiteral("Длина 1 шт.: %1 %2").arg(value, lengthUnit()); break;
-    case Rule::Pieces: result = QStringLiteral("Количество: %1 шт.").arg(value) + rounded; break;
-    case Rule::Area: result = QStringLiteral("Площадь: %1 м2").arg(value); break;
-    case Rule::SmoothSheets:
-    case Rule::RibbedSheets: result = QStringLiteral("Листов: %1 шт.").arg(value) + rounded; break;
-    case Rule::None: break;
+    case MassRule::ByLength: result = QStringLiteral("Длина 1 шт.: %1 %2").arg(value, lengthUnit()); break;
+    case MassRule::PerPiece: result = QStringLiteral("Количество: %1 шт.").arg(value) + rounded; break;
+    case MassRule::PerArea: result = QStringLiteral("Площадь: %1 м2").arg(value); break;
+    case MassRule::SmoothSheet:
+    case MassRule::RibbedSheet: result = QStringLiteral("Листов: %1 шт.").arg(value) + rounded; break;
+    case MassRule::None: break;
     }
     control<QLabel>("ResultLabel")->setText(result);
 }
@@ -187,19 +186,19 @@ void ReverseDialog::Apply_Click()
     const QString count = ReverseRules::InputText(whole ? o.whole : o.value);
     // Each input written recomputes the main window by its own rules.
     switch (o.rule) {
-    case Rule::Length:
+    case MassRule::ByLength:
         mainInput("Text5")->setText(ReverseRules::InputText(o.pieces));
         mainInput("Text3")->setText(ReverseRules::InputText(o.value));
         break;
-    case Rule::Pieces: mainInput("Text5")->setText(count); break;
-    case Rule::Area: mainInput("Text4")->setText(ReverseRules::InputText(o.value)); break;
-    case Rule::SmoothSheets:
-    case Rule::RibbedSheets:
+    case MassRule::PerPiece: mainInput("Text5")->setText(count); break;
+    case MassRule::PerArea: mainInput("Text4")->setText(ReverseRules::InputText(o.value)); break;
+    case MassRule::SmoothSheet:
+    case MassRule::RibbedSheet:
         mainInput("Text2")->setText(control<QLineEdit>("WidthText")->text());
         mainInput("Text3")->setText(control<QLineEdit>("SheetLengthText")->text());
         mainInput("Text5")->setText(count);
         break;
-    case Rule::None: return;
+    case MassRule::None: return;
     }
     accept();
 }

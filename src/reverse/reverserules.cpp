@@ -29,27 +29,6 @@ double piecesOf(const QString &text)
 
 } // namespace
 
-Rule RuleOf(const CalcState &state)
-{
-    switch (state.MassColumn) {
-    case -1:
-    case -2:
-    case -3: return Rule::Length;
-    case -4: return Rule::Area;
-    default: break;
-    }
-    if (state.MassColumn < 0)
-        return Rule::None;
-    switch (state.CalcMode) {
-    case 0: return Rule::Length;
-    case 1: return Rule::Pieces;
-    case 2: return Rule::Area;
-    case 3: return Rule::SmoothSheets;
-    case 4: return Rule::RibbedSheets;
-    default: return Rule::None;
-    }
-}
-
 // mass = kg/m × L / LengthDivisor × N, so L = mass / (kg/m × N) × LengthDivisor.
 Value LengthForMass(double massKg, double kgPerMetre, double pieces, int lengthDivisor)
 {
@@ -106,8 +85,8 @@ Outcome FromMass(const std::optional<CalcState> &state, const CellReader &cell, 
         outcome.status = Status::NoKind;
         return outcome;
     }
-    outcome.rule = RuleOf(*state);
-    if (outcome.rule == Rule::None)
+    outcome.rule = MassRuleOf(*state);
+    if (outcome.rule == MassRule::None)
         return outcome;
 
     // The unit mass as the main window's rules leave it, worked out on a copy of the state.
@@ -122,7 +101,7 @@ Outcome FromMass(const std::optional<CalcState> &state, const CellReader &cell, 
     case CalcOutcome::Kind::NoChange: outcome.status = Status::NoRule; return outcome;
     }
     const double unitMass = WidenUnitMass(rules.UnitMass);
-    outcome.unitMass = outcome.rule == Rule::SmoothSheets ? SmoothSheetKgPerSquareMetre(unitMass) : unitMass;
+    outcome.unitMass = outcome.rule == MassRule::SmoothSheet ? SmoothSheetKgPerSquareMetre(unitMass) : unitMass;
 
     if (inputs.mass.trimmed().isEmpty() && positive(outcome.unitMass)) {
         outcome.status = Status::EmptyMass;
@@ -137,25 +116,25 @@ Outcome FromMass(const std::optional<CalcState> &state, const CellReader &cell, 
     const double length = ReadInputNumber(inputs.length);
     Value value;
     switch (outcome.rule) {
-    case Rule::Length:
+    case MassRule::ByLength:
         outcome.pieces = piecesOf(inputs.pieces);
         value = LengthForMass(massKg, outcome.unitMass, outcome.pieces, state->LengthDivisor);
         break;
-    case Rule::Pieces:
-    case Rule::Area: value = CountForMass(massKg, outcome.unitMass); break;
-    case Rule::SmoothSheets:
-    case Rule::RibbedSheets:
+    case MassRule::PerPiece:
+    case MassRule::PerArea: value = CountForMass(massKg, outcome.unitMass); break;
+    case MassRule::SmoothSheet:
+    case MassRule::RibbedSheet:
         value = SheetsForMass(massKg, outcome.unitMass, width, length, state->LengthDivisor);
         break;
-    case Rule::None: break;
+    case MassRule::None: break;
     }
     outcome.status = value.status;
     outcome.value = value.value;
     if (value.status != Status::Ok)
         return outcome;
 
-    if (outcome.rule == Rule::Pieces || outcome.rule == Rule::SmoothSheets
-        || outcome.rule == Rule::RibbedSheets) {
+    if (outcome.rule == MassRule::PerPiece || outcome.rule == MassRule::SmoothSheet
+        || outcome.rule == MassRule::RibbedSheet) {
         outcome.whole = RoundUpToWhole(outcome.value);
         // What the main window will show for the whole count: its own rule says.
         const CalcOutcome whole = ComputeMasses(rules, CalcInputs{width, length, outcome.whole, 0}, cell);

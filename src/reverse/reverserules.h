@@ -13,8 +13,6 @@
 // main window show the mass that was typed.
 namespace ReverseRules {
 
-enum class Rule { None, Length, Pieces, Area, SmoothSheets, RibbedSheets };
-
 enum class Status {
     Ok,
     NoKind,        // no kind is chosen
@@ -35,9 +33,6 @@ struct Value
     Status status = Status::Ok;
     double value = 0;
 };
-
-// The rule the mass rules apply to the state: by MassColumn, then by CalcMode.
-Rule RuleOf(const CalcState &state);
 
 // The plain reverses, a mass in kilograms and a unit mass as the rules compute with it.
 // By length: the length of one piece, in the length unit (1 metres, 1000 millimetres), of
@@ -67,7 +62,7 @@ struct Inputs
 
 struct Outcome
 {
-    Rule rule = Rule::None;
+    MassRule rule = MassRule::None;
     Status status = Status::NoRule;
     double unitMass = 0;  // kg per metre, per piece or per m² (sheets: per m² of the sheet)
     double value = 0;     // the length of one piece, the pieces, the area or the sheets

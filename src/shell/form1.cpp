@@ -1,6 +1,7 @@
 #include "shell/form1.h"
 
 #include "calc/formatmass.h"
+#include "calc/meshrows.h"
 #include "calc/readnumber.h"
 #include "calc/resultnote.h"
 #include "catalogue/datapanelnote.h"
@@ -624,7 +625,7 @@ void Form1::DBGrid2_RowColChange(int /*lastRow*/, int /*lastCol*/)
             showRowPicture(17, "sh1.jpg", "sh2.jpg");
 
         if (pressed(3, 4)) {
-            if (CurrentRowPosition() <= 46) {
+            if (CurrentRowPosition() <= MeshRows::LastShapedWovenMesh) {
                 control<QWidget>("O6")->show();
                 control<QWidget>("O7")->show();
                 m_state.PictureFile = QStringLiteral("s1.jpg");
@@ -639,7 +640,7 @@ void Form1::DBGrid2_RowColChange(int /*lastRow*/, int /*lastCol*/)
                 ShowPicture();
             }
         }
-        if (pressed(3, 4) && CurrentRowPosition() <= 46) {
+        if (pressed(3, 4) && CurrentRowPosition() <= MeshRows::LastShapedWovenMesh) {
             const double rhombic = number(3);
             const double square = number(4);
             QRadioButton *o6 = control<QRadioButton>("O6");
@@ -664,13 +665,12 @@ void Form1::DBGrid2_RowColChange(int /*lastRow*/, int /*lastCol*/)
         }
         if (pressed(3, 5)) {
             const int row = CurrentRowPosition();
-            if (row <= 2) {
+            if (row <= MeshRows::LastRollWeldedMesh) {
                 m_state.PictureFile = QStringLiteral("ss1.jpg");
                 for (const char *name : {"o8", "o9", "o10"})
                     control<QWidget>(name)->hide();
                 // The first three meshes have their masses of 1 m² fixed.
-                static const float fixedMasses[] = {2.91f, 1.93f, 1.58f};
-                m_state.UnitMass = fixedMasses[row];
+                m_state.UnitMass = MeshRows::RollMeshMasses[row];
                 ShowPicture();
             } else {
                 for (const char *name : {"o8", "o9", "o10"})

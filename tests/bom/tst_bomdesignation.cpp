@@ -246,9 +246,9 @@ private Q_SLOTS:
     {
         const Catalogue::Kind k = BaseFixture::kind(3, 4);
         const QStringList cloth{"1", "0.4", "1000", "", "", "36", "1.2"};
-        QCOMPARE(BomDesignation::standard(k, cloth, BomRows::LastShapedMeshRow), QStringLiteral("ГОСТ 5336-80"));
-        QCOMPARE(BomDesignation::standard(k, cloth, BomRows::LastShapedMeshRow + 1), QStringLiteral("ГОСТ 3826-82"));
-        QCOMPARE(BomDesignation::optionsFor(k, BomRows::LastShapedMeshRow + 1), QList{ProductOption::None});
+        QCOMPARE(BomDesignation::standard(k, cloth, MeshRows::LastShapedWovenMesh), QStringLiteral("ГОСТ 5336-80"));
+        QCOMPARE(BomDesignation::standard(k, cloth, MeshRows::LastShapedWovenMesh + 1), QStringLiteral("ГОСТ 3826-82"));
+        QCOMPARE(BomDesignation::optionsFor(k, MeshRows::LastShapedWovenMesh + 1), QList{ProductOption::None});
     }
 
     // The regional decimal separator, and the comparison key that reads both the same.

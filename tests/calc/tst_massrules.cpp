@@ -5,6 +5,7 @@
 Q_DECLARE_METATYPE(CalcOutcome::Kind)
 Q_DECLARE_METATYPE(CalcState)
 Q_DECLARE_METATYPE(CalcInputs)
+Q_DECLARE_METATYPE(MassRule)
 
 namespace {
 
@@ -101,6 +102,35 @@ private Q_SLOTS:
         QCOMPARE(outcome.onePiece, onePiece);
         QCOMPARE(outcome.total, total);
         QCOMPARE(calc.UnitMass, unitMass);
+    }
+
+    // Which rule a state applies, and so which inputs it reads.
+    void ruleOfAState_data()
+    {
+        QTest::addColumn<int>("massColumn");
+        QTest::addColumn<int>("calcMode");
+        QTest::addColumn<MassRule>("rule");
+        QTest::newRow("fixed unit mass, whatever the mode") << -1 << 3 << MassRule::ByLength;
+        QTest::newRow("pipe from two dimensions") << -2 << 1 << MassRule::ByLength;
+        QTest::newRow("general wire") << -3 << 0 << MassRule::ByLength;
+        QTest::newRow("welded mesh") << -4 << 0 << MassRule::PerArea;
+        QTest::newRow("unknown code") << -5 << 0 << MassRule::None;
+        QTest::newRow("mass column, by length") << 2 << 0 << MassRule::ByLength;
+        QTest::newRow("mass column, per piece") << 2 << 1 << MassRule::PerPiece;
+        QTest::newRow("mass column, per area") << 3 << 2 << MassRule::PerArea;
+        QTest::newRow("smooth sheet") << 0 << 3 << MassRule::SmoothSheet;
+        QTest::newRow("ribbed sheet") << 4 << 4 << MassRule::RibbedSheet;
+        QTest::newRow("unknown mode") << 2 << 5 << MassRule::None;
+    }
+    void ruleOfAState()
+    {
+        QFETCH(int, massColumn);
+        QFETCH(int, calcMode);
+        QFETCH(MassRule, rule);
+        CalcState state;
+        state.MassColumn = int16_t(massColumn);
+        state.CalcMode = int16_t(calcMode);
+        QCOMPARE(MassRuleOf(state), rule);
     }
 
     void unitMassFromDimensions_data()

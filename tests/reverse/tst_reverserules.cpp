@@ -5,10 +5,9 @@
 
 #include <QTest>
 
-using ReverseRules::Rule;
 using ReverseRules::Status;
 
-Q_DECLARE_METATYPE(ReverseRules::Rule)
+Q_DECLARE_METATYPE(MassRule)
 Q_DECLARE_METATYPE(ReverseRules::Status)
 
 namespace {
@@ -43,31 +42,6 @@ class TestReverseRules : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void ruleOf_data()
-    {
-        QTest::addColumn<int>("massColumn");
-        QTest::addColumn<int>("calcMode");
-        QTest::addColumn<Rule>("rule");
-        QTest::newRow("fixed unit mass, whatever the mode") << -1 << 3 << Rule::Length;
-        QTest::newRow("pipe from two dimensions") << -2 << 1 << Rule::Length;
-        QTest::newRow("general wire") << -3 << 0 << Rule::Length;
-        QTest::newRow("welded mesh") << -4 << 0 << Rule::Area;
-        QTest::newRow("unknown code") << -5 << 0 << Rule::None;
-        QTest::newRow("mass column, by length") << 2 << 0 << Rule::Length;
-        QTest::newRow("mass column, per piece") << 2 << 1 << Rule::Pieces;
-        QTest::newRow("mass column, per area") << 3 << 2 << Rule::Area;
-        QTest::newRow("smooth sheet") << 0 << 3 << Rule::SmoothSheets;
-        QTest::newRow("ribbed sheet") << 4 << 4 << Rule::RibbedSheets;
-        QTest::newRow("unknown mode") << 2 << 5 << Rule::None;
-    }
-    void ruleOf()
-    {
-        QFETCH(int, massColumn);
-        QFETCH(int, calcMode);
-        QFETCH(Rule, rule);
-        QCOMPARE(ReverseRules::RuleOf(stateOf(int16_t(massColumn), int16_t(calcMode))), rule);
-    }
-
     // The plain reverses: rule, mass (kg), unit mass, pieces, width, length, length unit, and
     // the value worked out by hand.
     void plainReverses_data()
@@ -196,7 +170,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("lengthDivisor");
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QStringList>("inputs"); // mass, "t" for tonnes, pieces, width, length
-        QTest::addColumn<Rule>("rule");
+        QTest::addColumn<MassRule>("rule");
         QTest::addColumn<double>("unitMassUsed");
         QTest::addColumn<double>("value");
         QTest::addColumn<double>("whole");
@@ -204,45 +178,45 @@ private Q_SLOTS:
         // Column 2 of a pipe row: 4.62 kg/m; 2 t, the count of pieces left empty is one.
         QTest::newRow("by length, tonnes, no pieces typed")
             << 2 << 0 << 1 << 0.0f << 1000 << QStringList{"57", "3.5", "4.62"}
-            << QStringList{"2", "t", "", "", ""} << Rule::Length << 4.62 << 432900.4329004329 << 0.0 << 0.0;
+            << QStringList{"2", "t", "", "", ""} << MassRule::ByLength << 4.62 << 432900.4329004329 << 0.0 << 0.0;
         QTest::newRow("by length, decimal comma, metres")
             << 2 << 0 << 1 << 0.0f << 1 << QStringList{"50", "5", "3.77"}
-            << QStringList{"1000,0", "", "10", "", ""} << Rule::Length << 3.77 << 26.525198938992044 << 0.0 << 0.0;
+            << QStringList{"1000,0", "", "10", "", ""} << MassRule::ByLength << 3.77 << 26.525198938992044 << 0.0 << 0.0;
         // (57 − 3.5) × 3.5 × 3.1415 × 7.85 / 1000 = 4.61773 kg/m in single precision; 100 kg.
         QTest::newRow("pipe from two dimensions")
             << -2 << 0 << 1 << 0.0f << 1000 << QStringList{"57", "3.5"}
-            << QStringList{"100", "", "1", "", ""} << Rule::Length << 4.61773 << 21655.66198110327 << 0.0 << 0.0;
+            << QStringList{"100", "", "1", "", ""} << MassRule::ByLength << 4.61773 << 21655.66198110327 << 0.0 << 0.0;
         // 0.006² × 3.1415 / 4 × 7850 = 0.221947 kg/m in single precision; 50 kg in 4 pieces.
         QTest::newRow("general wire")
             << -3 << 0 << 1 << 0.0f << 1 << QStringList{"6"} << QStringList{"50", "", "4", "", ""}
-            << Rule::Length << 0.221947 << 56.31975201286794 << 0.0 << 0.0;
+            << MassRule::ByLength << 0.221947 << 56.31975201286794 << 0.0 << 0.0;
         QTest::newRow("fixed unit mass")
             << -1 << 0 << 1 << 113.88f << 1000 << QStringList{"Л5-УМ"} << QStringList{"1", "t", "1", "", ""}
-            << Rule::Length << 113.88 << 8781.173164734809 << 0.0 << 0.0;
+            << MassRule::ByLength << 113.88 << 8781.173164734809 << 0.0 << 0.0;
         // 31.7 kg per 1000 nuts is 0.0317 kg a nut: 31.7 kg is 1000 nuts, no more.
         QTest::newRow("per piece, exactly whole")
             << 1 << 1 << 1000 << 0.0f << 1000 << QStringList{"12", "31.7"}
-            << QStringList{"31,7", "", "", "", ""} << Rule::Pieces << 0.0317 << 1000.0 << 1000.0 << 31.7;
+            << QStringList{"31,7", "", "", "", ""} << MassRule::PerPiece << 0.0317 << 1000.0 << 1000.0 << 31.7;
         // 67.55 kg per 1000 bolts: 25 kg is 370.096 bolts, 371 weigh 25.06105 kg.
         QTest::newRow("per piece, rounded up")
             << 2 << 1 << 1000 << 0.0f << 1000 << QStringList{"12", "60", "67.55"}
-            << QStringList{"25", "", "", "", ""} << Rule::Pieces << 0.06755 << 370.0962250185048 << 371.0
+            << QStringList{"25", "", "", "", ""} << MassRule::PerPiece << 0.06755 << 370.0962250185048 << 371.0
             << 25.06105;
         QTest::newRow("welded mesh, fixed mass per m²")
             << -4 << 2 << 1 << 2.91f << 1000 << QStringList{"1"} << QStringList{"100", "", "", "", ""}
-            << Rule::Area << 2.91 << 34.36426116838488 << 0.0 << 0.0;
+            << MassRule::PerArea << 2.91 << 34.36426116838488 << 0.0 << 0.0;
         QTest::newRow("woven mesh, column 3")
             << 3 << 2 << 1 << 0.0f << 1000 << QStringList{"5", "1.2", "1000", "4.52", "0"}
-            << QStringList{"45.2", "", "", "", ""} << Rule::Area << 4.52 << 10.0 << 0.0 << 0.0;
+            << QStringList{"45.2", "", "", "", ""} << MassRule::PerArea << 4.52 << 10.0 << 0.0 << 0.0;
         // 10 mm: 78.5 kg/m²; 1500 x 6000 mm weighs 706.5 kg, three weigh 2119.5 kg.
         QTest::newRow("smooth sheets")
             << 0 << 3 << 1 << 0.0f << 1000 << QStringList{"10", "", "", "19903-2015"}
-            << QStringList{"2", "t", "", "1500", "6000"} << Rule::SmoothSheets << 78.5 << 2.830856334041047
+            << QStringList{"2", "t", "", "1500", "6000"} << MassRule::SmoothSheet << 78.5 << 2.830856334041047
             << 3.0 << 2119.5;
         // 33.5 kg/m², 1000 x 1000 mm: 100 kg is 2.985 sheets, three weigh 100.5 kg.
         QTest::newRow("ribbed sheets")
             << 4 << 4 << 1 << 0.0f << 1000 << QStringList{"4.0", "ромбическое", "5.0", "", "33.5"}
-            << QStringList{"100", "", "", "1000", "1000"} << Rule::RibbedSheets << 33.5 << 2.985074626865672
+            << QStringList{"100", "", "", "1000", "1000"} << MassRule::RibbedSheet << 33.5 << 2.985074626865672
             << 3.0 << 100.5;
     }
     void fromMass()
@@ -254,7 +228,7 @@ private Q_SLOTS:
         QFETCH(int, lengthDivisor);
         QFETCH(QStringList, cells);
         QFETCH(QStringList, inputs);
-        QFETCH(Rule, rule);
+        QFETCH(MassRule, rule);
         QFETCH(double, unitMassUsed);
         QFETCH(double, value);
         QFETCH(double, whole);
