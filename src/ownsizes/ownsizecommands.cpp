@@ -106,11 +106,18 @@ void OwnSizeCommands::openDialog(const Shown &shown, int index)
                                  QString::fromUtf8(m_window->currentKind()->title), m_window);
     // Closed, it is gone for the commands at once, though deleted only later.
     connect(m_dialog, &QDialog::finished, this, [this] { m_dialog.clear(); });
-    connect(m_dialog, &OwnSizeDialog::rowReady, this, [this, table, index, baseRows, place](const QStringList &row) {
+    connect(m_dialog, &OwnSizeDialog::rowReady, this, [this, table, index, baseRows, place, own](const QStringList &row) {
         const bool saved = index >= 0 ? m_store.replace(table, index, row) : m_store.add(table, row);
-        // A failed write has been told of; the dialog keeps the typing for another try.
-        if (!saved)
+        // A failed write has been told of; the dialog keeps the typing for another try. A file
+        // changed on disk meanwhile has been read again: the grid shows what it holds, and the
+        // change is made again from there.
+        if (!saved) {
+            if (m_store.ownRows(table) != own) {
+                m_dialog->reject();
+                m_window->RefreshSizes(m_window->CurrentRowPosition());
+            }
             return;
+        }
         m_dialog->accept();
         m_window->RefreshSizes(baseRows + place);
     });
@@ -130,8 +137,14 @@ void OwnSizeCommands::removeSize()
     const UserMessages::Answer answer = m_window->environment().messages->show(
         {QStringLiteral("Удалить свой размер «%1» ?").arg(cells.join(QStringLiteral("; "))),
          QStringLiteral("Свои размеры"), UserMessages::Icon::Question, UserMessages::Buttons::YesNo});
-    if (answer != UserMessages::Answer::Yes || !m_store.remove(now->table, now->ownIndex))
+    if (answer != UserMessages::Answer::Yes)
         return;
+    const QList<QStringList> own = m_store.ownRows(now->table);
+    if (!m_store.remove(now->table, now->ownIndex)) {
+        if (m_store.ownRows(now->table) != own) // changed on disk meanwhile, read again
+            m_window->RefreshSizes(row);
+        return;
+    }
     // The row that took its place, or the one before when it was the last.
     const int count = m_window->dataSource()->records()->rowCount() - 1;
     m_window->RefreshSizes(std::min(row, count - 1));

@@ -39,8 +39,10 @@ QString OwnSizeStore::filePath(const QString &table) const
 
 OwnSizeStore::Stamp OwnSizeStore::stampOf(const QString &path)
 {
+    // Only a file holds sizes: whatever else stands in its place is no file to read, and
+    // writing there fails as writing does.
     const QFileInfo info(path);
-    if (!info.exists())
+    if (!info.isFile())
         return {};
     return {true, info.lastModified(), info.size()};
 }
@@ -149,6 +151,14 @@ bool OwnSizeStore::save(const QString &table, OwnSizeFile changed)
     const QString path = filePath(table);
     if (path.isEmpty())
         return false;
+    // Changed on disk since it was read (by hand, by another program, by a second run of this
+    // one): writing the change would lose that. The file is read again instead, and the user
+    // repeats the change on what it now holds.
+    if (known.stamp != stampOf(path)) {
+        read(table, known);
+        tellChangedOutside(path);
+        return false;
+    }
     if (!QDir().mkpath(m_directory))
         return fail(m_directory);
     // What could not be read stays in the copy: the file is rewritten with the readable rows.
@@ -165,6 +175,16 @@ bool OwnSizeStore::save(const QString &table, OwnSizeFile changed)
     known.file = std::move(changed);
     known.stamp = stampOf(path);
     return true;
+}
+
+void OwnSizeStore::tellChangedOutside(const QString &path)
+{
+    if (m_messages)
+        m_messages->show({QStringLiteral("Файл своих размеров «%1» изменён вне программы, после того как "
+                                         "она его прочитала. Изменение не сохранено, чтобы не затереть "
+                                         "его; таблица перечитана из файла. Повторите изменение.")
+                              .arg(QDir::toNativeSeparators(path)),
+                          MessageTitle, UserMessages::Icon::Information, UserMessages::Buttons::Ok});
 }
 
 bool OwnSizeStore::fail(const QString &path)

@@ -38,7 +38,9 @@ public:
     SizeRule rule(const QString &table) const;
 
     // The user's changes to a table known from rows(). Each writes the file at once; when that
-    // fails the user is told in one message and nothing changes, on disk or here.
+    // fails the user is told in one message and nothing changes, on disk or here. A file that
+    // has changed on disk since it was read is not written over: it is read again (ownRows()
+    // then gives what it holds), the user is told, and the change is to be made again.
     bool add(const QString &table, const QStringList &row);
     bool replace(const QString &table, int index, const QStringList &row);
     bool remove(const QString &table, int index);
@@ -64,6 +66,7 @@ private:
     void read(const QString &table, Table &known);
     bool save(const QString &table, OwnSizeFile changed);
     void tellDamaged(const QString &path, const OwnSizeFile &file);
+    void tellChangedOutside(const QString &path);
     bool fail(const QString &path);
 
     QString m_directory;

@@ -94,6 +94,42 @@ private Q_SLOTS:
         QVERIFY(s.messages.shown.isEmpty());
     }
 
+    // The file changed on disk after it was read (by hand, by another program, by the program
+    // started twice): a change of the user's would be written over it, so nothing is written,
+    // the file is read again and the user is told to repeat the change, which then keeps both.
+    void aChangeOnDiskIsNotWrittenOver_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("add") << "add";
+        QTest::newRow("replace") << "replace";
+        QTest::newRow("remove") << "remove";
+    }
+    void aChangeOnDiskIsNotWrittenOver()
+    {
+        QFETCH(QString, change);
+        Store s;
+        put(s.file(), Header + "100,,,,5.1,\n");
+        QCOMPARE(s.read().size(), 1);
+        const QByteArray outside = Header + "100,,,,5.1,\n200,,,,9.6,\n";
+        put(s.file(), outside);
+        const QStringList row{"300", "", "", "", "14", ""};
+        const auto apply = [&] {
+            return change == "add"       ? s.store.add(Table, row)
+                   : change == "replace" ? s.store.replace(Table, 0, row)
+                                         : s.store.remove(Table, 0);
+        };
+        QVERIFY(!apply());
+        QCOMPARE(contents(s.file()), outside);
+        QCOMPARE(s.messages.shown.size(), 1);
+        QVERIFY(s.messages.shown.first().text.contains(QStringLiteral("изменён")));
+        QCOMPARE(s.store.ownRows(Table).size(), 2); // read again
+        QVERIFY(apply());
+        const QByteArray kept = change == "add"       ? outside + "300,,,,14,\n"
+                                : change == "replace" ? Header + "300,,,,14,\n200,,,,9.6,\n"
+                                                      : Header + "200,,,,9.6,\n";
+        QCOMPARE(contents(s.file()), kept);
+    }
+
     // Told once, read as far as it goes, left as it is until the table is changed, and then
     // kept beside the new file.
     void aDamagedFile()

@@ -293,6 +293,30 @@ private Q_SLOTS:
         QVERIFY(w.env->exit.code == std::nullopt);
     }
 
+    // The file changed on disk while the dialog was open: the size typed is not written over
+    // it; the dialog closes, the grid shows what the file now holds and the user is told.
+    void aFileChangedOnDiskIsNotWrittenOver()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        putSizes(w, QStringLiteral("z профиль"), QStringLiteral("z_profil.csv"), {{"200", "", "", "", "9.6"}});
+        w.choose(2, 12);
+        commands(w)->addSize();
+        putSizes(w, QStringLiteral("z профиль"), QStringLiteral("z_profil.csv"),
+                 {{"200", "", "", "", "9.6"}, {"250", "", "", "", "12.0"}});
+        const QByteArray outside = contents(sizesDir(w) + QStringLiteral("/z_profil.csv"));
+        fillAndSave(commands(w)->dialog(), {{0, "300"}, {4, "14"}});
+        QVERIFY(!commands(w)->dialog());
+        QCOMPARE(contents(sizesDir(w) + QStringLiteral("/z_profil.csv")), outside);
+        QCOMPARE(grid(w)->model()->rowCount(), 2);
+        QCOMPARE(gridRow(w, 1).first(), QStringLiteral("250"));
+        QCOMPARE(w.env->messages.shown.size(), 1);
+        // Made again, the size joins the others.
+        commands(w)->addSize();
+        fillAndSave(commands(w)->dialog(), {{0, "300"}, {4, "14"}});
+        QCOMPARE(grid(w)->model()->rowCount(), 3);
+        QCOMPARE(w.window->CurrentRowPosition(), 2);
+    }
+
     void aRefusedSizeKeepsTheTyping()
     {
         CalculatorWindow w(FixtureTables::all());
