@@ -1,6 +1,7 @@
 #include "bom/bomstore.h"
 
 #include "bom/bomcsv.h"
+#include "platform/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +23,17 @@ QString keptListPath(const QString &userDataDir)
 Loaded load(const QString &path, BomKindRows &rows)
 {
     Loaded loaded;
-    QFile file(path);
-    loaded.found = file.exists();
-    if (!loaded.found || !file.open(QIODevice::ReadOnly))
+    const QFileInfo info(path);
+    loaded.found = info.exists() || info.isSymLink();
+    if (!loaded.found)
+        return loaded;
+    // Only a regular file of a list's size is read: a FIFO in its place would hold the program
+    // until a writer came, a device would never end.
+    const RegularFile::Contents contents = RegularFile::read(path, MaxListFileSize);
+    if (contents.status != RegularFile::Status::Read)
         return loaded;
     loaded.readable = true;
-    loaded.result = BomRestore::restore(BomCsv::parse(file.readAll()), rows);
+    loaded.result = BomRestore::restore(BomCsv::parse(contents.bytes), rows);
     return loaded;
 }
 

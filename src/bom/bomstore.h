@@ -10,13 +10,16 @@
 // temporary file in the same directory, so a failed write leaves the old file as it was.
 namespace BomStore {
 
+// The largest file read as a list: ten thousand items take about a megabyte.
+inline constexpr qint64 MaxListFileSize = 64 * 1024 * 1024;
+
 // The kept list's file in the user's data directory.
 QString keptListPath(const QString &userDataDir);
 
 struct Loaded
 {
-    bool found = false;    // the file exists
-    bool readable = false; // it could be opened
+    bool found = false;    // something is there
+    bool readable = false; // it is a regular file of at most MaxListFileSize, and could be read
     BomRestore::Result result;
 };
 

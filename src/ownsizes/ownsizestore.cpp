@@ -1,6 +1,7 @@
 #include "ownsizes/ownsizestore.h"
 
 #include "ownsizes/tablefiles.h"
+#include "platform/regularfile.h"
 #include "platform/usermessages.h"
 
 #include <QDir>
@@ -76,12 +77,20 @@ void OwnSizeStore::read(const QString &table, Table &known)
     known.file = OwnSizeFile();
     if (!known.stamp.exists)
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const RegularFile::Contents contents = RegularFile::read(path, MaxFileSize);
+    switch (contents.status) {
+    case RegularFile::Status::Read:
+        known.file = OwnSizeFile::parse(contents.bytes, table, known.columns, known.rule, known.baseRows);
+        return;
+    case RegularFile::Status::TooLarge:
+        known.file.badReason = QStringLiteral("Файл слишком велик для списка размеров.");
+        return;
+    case RegularFile::Status::CannotOpen:
+    case RegularFile::Status::NotRegular:
+    case RegularFile::Status::ReadFailed:
         known.file.badReason = QStringLiteral("Файл не открывается.");
         return;
     }
-    known.file = OwnSizeFile::parse(file.readAll(), table, known.columns, known.rule, known.baseRows);
 }
 
 void OwnSizeStore::tellDamaged(const QString &path, const OwnSizeFile &file)

@@ -18,6 +18,10 @@ class UserMessages;
 class OwnSizeStore
 {
 public:
+    // The largest file read as a table's own sizes: thousands of rows are far below it, and a
+    // larger file is no list of sizes, so it is told of as unreadable rather than read whole.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
     // userDataDir empty: no place for own sizes, so tables show the base's rows only.
     OwnSizeStore(const QString &userDataDir, UserMessages *messages);
 

@@ -16,6 +16,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
 namespace {
 
 struct Items
@@ -286,6 +294,42 @@ private Q_SLOTS:
         QDir().mkpath(blocked);
         QVERIFY(!BomStore::save(list, blocked, &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    // Something other than a regular file where the kept list lies (a FIFO, which would hold the
+    // program until a writer came; a directory) is found but not read, and the load returns.
+    void keptListThatIsNoFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("a directory") << "directory";
+    }
+    void keptListThatIsNoFile()
+    {
+        QFETCH(QString, kind);
+        Items items;
+        QTemporaryDir dir;
+        const QString path = BomStore::keptListPath(dir.path());
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(path));
+        std::promise<BomStore::Loaded> promise;
+        std::future<BomStore::Loaded> done = promise.get_future();
+        std::thread worker([&] { promise.set_value(BomStore::load(path, items.base.rows)); });
+        bool blocked = false;
+        while (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            blocked = true; // let a blocked read go by writing nothing into the FIFO
+            const int writer = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+        }
+        worker.join();
+        QVERIFY(!blocked);
+        const BomStore::Loaded loaded = done.get();
+        QVERIFY(loaded.found);
+        QVERIFY(!loaded.readable);
+        QVERIFY(loaded.result.items.isEmpty());
     }
 };
 

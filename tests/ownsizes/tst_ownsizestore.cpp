@@ -94,6 +94,21 @@ private Q_SLOTS:
         QVERIFY(s.messages.shown.isEmpty());
     }
 
+    // A file far larger than any list of sizes is not read into memory: it is told of as one
+    // that could not be read, and kept as it is.
+    void aFileTooLargeIsNotRead()
+    {
+        Store s;
+        QByteArray huge = Header;
+        const QByteArray row = "100,,,,5.1,\n";
+        while (huge.size() <= OwnSizeStore::MaxFileSize)
+            huge += row.repeated(64 * 1024);
+        put(s.file(), huge);
+        QVERIFY(s.read().isEmpty());
+        QCOMPARE(s.messages.shown.size(), 1);
+        QCOMPARE(QFileInfo(s.file()).size(), qint64(huge.size()));
+    }
+
     // The file changed on disk after it was read (by hand, by another program, by the program
     // started twice): a change of the user's would be written over it, so nothing is written,
     // the file is read again and the user is told to repeat the change, which then keeps both.
