@@ -10,11 +10,11 @@
 #include "catalogue/recordsetmodel.h"
 #include "platform/usermessages.h"
 #include "shell/form1.h"
+#include "ui/pngicon.h"
 
 #include <QAction>
 #include <QDir>
 #include <QEvent>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -67,7 +67,7 @@ BomFeature *BomFeature::attachTo(Form1 &window)
         window.addResultCommand(action);
     }
     if (auto *button = window.findChild<QPushButton *>(QStringLiteral("cmdBomAdd"))) {
-        button->setIcon(QIcon(QStringLiteral(":/icons/bom_add.png")));
+        button->setIcon(PngIcon::load(QStringLiteral(":/icons/bom_add.png")));
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, feature, [feature] { feature->addCurrent(); });

@@ -14,6 +14,7 @@
 #include "shell/programdir.h"
 #include "shell/programlist.h"
 #include "shell/sitelink.h"
+#include "ui/pngicon.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -24,7 +25,6 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -56,16 +56,6 @@ void substituteFonts()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
-// The icons are single PNG pictures, read by Qt's own PNG reader. Left to guess the format, Qt
-// would load every image-format plugin to ask whether it reads the file, and loading them was a
-// good part of the start-up time.
-QIcon pngIcon(const QString &path)
-{
-    QImageReader reader(path, "PNG");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
-}
-
 } // namespace
 
 Form1::Form1(const Environment &environment, QWidget *parent)
@@ -77,7 +67,7 @@ Form1::Form1(const Environment &environment, QWidget *parent)
     substituteFonts();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvex Steel Mass Calculator 2.0"));
-    setWindowIcon(pngIcon(QStringLiteral(":/icons/app.png")));
+    setWindowIcon(PngIcon::load(QStringLiteral(":/icons/app.png")));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
     setFont(font);
@@ -123,7 +113,7 @@ void Form1::setUpToolbars()
         for (int i = 0; i < tips.size(); ++i) {
             const QString icon = number == 2 ? QStringLiteral(":/icons/t2_%1.png").arg(i + 1, 2, 10, QLatin1Char('0'))
                                              : QStringLiteral(":/icons/t%1_%2.png").arg(number).arg(i + 1);
-            buttons.append({pngIcon(icon), tips.at(i)});
+            buttons.append({PngIcon::load(icon), tips.at(i)});
         }
         // The image lists hold 16 x 16 pictures for T2 and T3, 16 x 15 for the others.
         const QSize iconSize(16, number == 2 || number == 3 ? 16 : 15);
@@ -133,7 +123,7 @@ void Form1::setUpToolbars()
         {"Command1", ":/icons/copy.png"}, {"Command2", ":/icons/copy.png"},
         {"Command4", ":/icons/grow.png"}, {"Command5", ":/icons/shrink.png"}};
     for (const auto &[name, icon] : pictures) {
-        control<QPushButton>(name)->setIcon(pngIcon(QString::fromLatin1(icon)));
+        control<QPushButton>(name)->setIcon(PngIcon::load(QString::fromLatin1(icon)));
         control<QPushButton>(name)->setIconSize(QSize(16, 16));
     }
 }

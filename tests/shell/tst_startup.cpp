@@ -1,9 +1,9 @@
 // The program's start-up as the program runs it, in a process of its own: the application
 // carries the desktop entry's names, so the taskbar matches its window to the menu entry; the
 // main window built, loaded and shown maps no library of Qt Multimedia or of its GStreamer
-// backend, nor Qt Print Support, libxlsxwriter, minizip or libcrypto; the first come with the
-// player plugin when the About window first opens, the others with the export plugin when the
-// materials list is first exported as a workbook.
+// backend, nor Qt Print Support, libxlsxwriter, minizip or libcrypto, nor Qt's image-format
+// plugins; the first come with the player plugin when the About window first opens, the next
+// with the export plugin when the materials list is first exported as a workbook.
 
 #include "../bom/recordingchooser.h"
 #include "about/clipplayer.h"
@@ -125,6 +125,13 @@ private Q_SLOTS:
         QTest::newRow("minizip") << QStringLiteral("libminizip");
         QTest::newRow("libcrypto") << QStringLiteral("libcrypto.");
         QTest::newRow("the export plugin") << QStringLiteral("morvex_bomexport");
+        // The icons are PNG, read without asking every image-format plugin.
+        QTest::newRow("Qt's SVG image plugin") << QStringLiteral("libqsvg.");
+        QTest::newRow("Qt SVG") << QStringLiteral("libQt6Svg");
+        QTest::newRow("Qt's GIF plugin") << QStringLiteral("libqgif");
+        QTest::newRow("Qt's ICO plugin") << QStringLiteral("libqico");
+        QTest::newRow("Qt's JPEG plugin") << QStringLiteral("libqjpeg");
+        QTest::newRow("libjpeg") << QStringLiteral("libjpeg");
     }
     void startUpMapsNoPluginsLibrary()
     {
