@@ -10,7 +10,7 @@
 #include "catalogue/recordsetmodel.h"
 #include "platform/usermessages.h"
 #include "shell/form1.h"
-#include "ui/pngicon.h"
+#include "ui/iconpicture.h"
 
 #include <QAction>
 #include <QDir>
@@ -67,7 +67,7 @@ BomFeature *BomFeature::attachTo(Form1 &window)
         window.addResultCommand(action);
     }
     if (auto *button = window.findChild<QPushButton *>(QStringLiteral("cmdBomAdd"))) {
-        button->setIcon(PngIcon::load(QStringLiteral(":/icons/bom_add.png")));
+        button->setIcon(IconPicture::load(QStringLiteral("bom_add")));
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, feature, [feature] { feature->addCurrent(); });

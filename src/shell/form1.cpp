@@ -14,7 +14,7 @@
 #include "shell/programdir.h"
 #include "shell/programlist.h"
 #include "shell/sitelink.h"
-#include "ui/pngicon.h"
+#include "ui/iconpicture.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -67,7 +67,7 @@ Form1::Form1(const Environment &environment, QWidget *parent)
     substituteFonts();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvex Steel Mass Calculator 2.0"));
-    setWindowIcon(PngIcon::load(QStringLiteral(":/icons/app.png")));
+    setWindowIcon(IconPicture::load(QStringLiteral("app")));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
     setFont(font);
@@ -111,19 +111,18 @@ void Form1::setUpToolbars()
         const QStringList tips = Catalogue::toolTips(number);
         QList<KindToolbar::Button> buttons;
         for (int i = 0; i < tips.size(); ++i) {
-            const QString icon = number == 2 ? QStringLiteral(":/icons/t2_%1.png").arg(i + 1, 2, 10, QLatin1Char('0'))
-                                             : QStringLiteral(":/icons/t%1_%2.png").arg(number).arg(i + 1);
-            buttons.append({PngIcon::load(icon), tips.at(i)});
+            const QString icon = number == 2 ? QStringLiteral("t2_%1").arg(i + 1, 2, 10, QLatin1Char('0'))
+                                             : QStringLiteral("t%1_%2").arg(number).arg(i + 1);
+            buttons.append({IconPicture::load(icon), tips.at(i)});
         }
         // The image lists hold 16 x 16 pictures for T2 and T3, 16 x 15 for the others.
         const QSize iconSize(16, number == 2 || number == 3 ? 16 : 15);
         toolbar(number)->setButtons(buttons, iconSize);
     }
     const std::pair<const char *, const char *> pictures[] = {
-        {"Command1", ":/icons/copy.png"}, {"Command2", ":/icons/copy.png"},
-        {"Command4", ":/icons/grow.png"}, {"Command5", ":/icons/shrink.png"}};
+        {"Command1", "copy"}, {"Command2", "copy"}, {"Command4", "grow"}, {"Command5", "shrink"}};
     for (const auto &[name, icon] : pictures) {
-        control<QPushButton>(name)->setIcon(PngIcon::load(QString::fromLatin1(icon)));
+        control<QPushButton>(name)->setIcon(IconPicture::load(QString::fromLatin1(icon)));
         control<QPushButton>(name)->setIconSize(QSize(16, 16));
     }
 }

@@ -117,8 +117,8 @@ private Q_SLOTS:
         QVERIFY(!(w.windowFlags() & Qt::WindowMinMaxButtonsHint));
     }
 
-    // The icons are read with the PNG format named; a picture that did not load would leave a
-    // blank button.
+    // The icons are read from their pixels in the resources; a picture that did not load would
+    // leave a blank button.
     void windowAndCommandsHaveTheirIcons()
     {
         TestEnvironment env;

@@ -1,9 +1,10 @@
 // render_svg: turns one drawing source into the picture file the program shows.
 //
-//   render_svg <in.svg> <out.jpg|out.png> [width height]
+//   render_svg <in.svg> <out.jpg|out.png|out.mxic> [width height]
 //
 // The drawing is rendered antialiased on a white background, at the drawing's own size unless
-// a size is given. A .jpg/.jpeg output is written as JPEG at quality 92, a .png output as PNG.
+// a size is given. A .jpg/.jpeg output is written as JPEG at quality 92, a .png output as PNG,
+// a .mxic output as the bare pixels the program's icons are kept in (src/ui/iconpicture.h).
 // The picture is tagged with 96 dots per inch, so one pixel stands for 15 twips.
 // The file is written beside the output under a temporary name and renamed into place only when
 // complete, so a failed run never leaves a broken picture behind.
@@ -17,6 +18,8 @@
 #include <QSaveFile>
 #include <QSvgRenderer>
 #include <QTextStream>
+
+#include "ui/iconpicture.h"
 
 namespace {
 
@@ -57,8 +60,10 @@ int main(int argc, char *argv[])
         format = "jpeg";
     else if (suffix == QLatin1String("png"))
         format = "png";
+    else if (suffix == QLatin1String("mxic"))
+        format = "mxic";
     else
-        return fail(QStringLiteral("%1: the output must end in .jpg, .jpeg or .png").arg(output));
+        return fail(QStringLiteral("%1: the output must end in .jpg, .jpeg, .png or .mxic").arg(output));
 
     if (!QFileInfo(input).isFile())
         return fail(QStringLiteral("%1: no such file").arg(input));
@@ -92,6 +97,12 @@ int main(int argc, char *argv[])
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("%1: cannot write: %2").arg(output, file.errorString()));
+    if (format == "mxic") {
+        file.write(IconPicture::encode(image));
+        if (!file.commit())
+            return fail(QStringLiteral("%1: cannot write: %2").arg(output, file.errorString()));
+        return 0;
+    }
     QImageWriter writer(&file, format);
     if (format == "jpeg")
         writer.setQuality(jpegQuality);
