@@ -10,8 +10,7 @@ class ClipPlayerMaker;
 namespace PlayerPlugin {
 
 // Where the plugin lies: in the program directory's "plugins", under the name the build gives
-// it. A directory of its own, so the package's tools take it for a plugin, not for a library
-// of the system's that wants ldconfig run.
+// it.
 QString path(const QString &programDir);
 
 // The plugin's maker; null where the plugin is missing, damaged or made for another Qt, with
