@@ -181,7 +181,13 @@ QString standard(const Catalogue::Kind &kind, const QStringList &cells, int rowP
     // gives way to the title's standard.
     if (pattern && columnsFilled(pattern, cells))
         return expand(pattern, cells, QLocale::c()).trimmed();
-    return splitTitle(QString::fromUtf8(kind.title)).standard;
+    const QString titled = splitTitle(QString::fromUtf8(kind.title)).standard;
+    // A table without a standard column is of the one standard the catalogue names for it (the Z
+    // profiles, whose title names none). A row that leaves its standard cell empty stays without
+    // one: the sheet piles' Л5-УМ is of no document the base knows.
+    if (titled.isEmpty() && !pattern)
+        return QString::fromUtf8(kind.standard);
+    return titled;
 }
 
 QString sheetSize(double widthMm, double lengthMm, const QLocale &locale)

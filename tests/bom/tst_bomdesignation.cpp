@@ -213,7 +213,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("standard");
         QTest::newRow("Z profile") << 2 << 12 << false << QStringList{"100", "50", "20", "3.0", "4.5", "5.8"}
-                                   << "100×50×20×3,0" << "";
+                                   << "100×50×20×3,0" << "ГОСТ 13229-78";
         QTest::newRow("stainless pipe") << 2 << 13 << true << QStringList{"57", "3.5", ""} << "57×3,5"
                                         << "ГОСТ 11068-81";
         QTest::newRow("dowel-nail") << 4 << 2 << false << QStringList{"ДГ 3.7", "40", "1.5", "3.7", "12"}
