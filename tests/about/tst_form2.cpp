@@ -2,6 +2,7 @@
 
 #include "about/form2.h"
 #include "about/stillclipplayer.h"
+#include "namedcontrol.h"
 #include "recordingplayer.h"
 #include "shell/form1.h"
 #include "testwindow.h"
@@ -32,14 +33,6 @@ QString expectedNotice()
            + QStringLiteral("В с е  з а я в к и, з а м е ч а н и я, п о ж е л а н и я  н а п р а в л я й т е  "
                             "н а  э л е к т р о н н ы й  а д р е с  ")
            + QStringLiteral("info@m.example") + QString(QStringLiteral(". ")).repeated(48) + QStringLiteral(".");
-}
-
-template<typename T = QWidget> T *control(const QWidget *window, const char *name)
-{
-    T *child = window->findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
 }
 
 RecordingPlayer *playerOf(const Form2 *about)
@@ -136,13 +129,13 @@ private Q_SLOTS:
             QTest::qWait(50);
             QVERIFY(about && about->isVisible());
             // The still picture in the player's place, the player given no file.
-            const auto *still = qobject_cast<StillClipPlayer *>(control(about, "MediaPlayer1"));
+            const auto *still = qobject_cast<StillClipPlayer *>(namedControl(about, "MediaPlayer1"));
             QVERIFY(still);
             QCOMPARE(about->player()->widget(), still);
             QVERIFY(!still->picture().isNull());
             // The presentation goes on, the still where the clip would play.
-            click(control(about, "Image3"));
-            QVERIFY(control(about, "Image1")->isVisible() && control(about, "Image2")->isVisible());
+            click(namedControl(about, "Image3"));
+            QVERIFY(namedControl(about, "Image1")->isVisible() && namedControl(about, "Image2")->isVisible());
             QVERIFY(still->isVisible());
             QCOMPARE(still->geometry(), QRect(16, 133, 21, 28)); // 240, 2000, 315, 420 twips
             about->close();
@@ -227,14 +220,14 @@ private Q_SLOTS:
         QPointer<Form2> about = openAbout(main);
         QVERIFY(about);
         if (splashClicked)
-            click(control(about, "Image3"));
+            click(namedControl(about, "Image3"));
         QTest::keyClick(about.data(), Qt::Key(key));
         if (closes) {
             QTRY_VERIFY(!about);
         } else {
             QTest::qWait(20);
             QVERIFY(about && about->isVisible());
-            QCOMPARE(control(about, "Image3")->isVisible(), !splashClicked);
+            QCOMPARE(namedControl(about, "Image3")->isVisible(), !splashClicked);
         }
         QVERIFY(main.isVisible());
         QVERIFY(!env.exit.code);
@@ -272,31 +265,31 @@ private Q_SLOTS:
         main.show();
         QPointer<Form2> about = openAbout(main);
         QVERIFY(about);
-        QVERIFY(control<QLabel>(about, "Label6")->text().isEmpty());
+        QVERIFY(namedControl<QLabel>(about, "Label6")->text().isEmpty());
         // The intro and the beginning of the wipe, then close.
-        click(control(about, "Image3"));
-        QTRY_VERIFY(!control<QLabel>(about, "Label6")->text().isEmpty());
-        click(control(about, "Label5(0)"));
-        QCOMPARE(control<QLabel>(about, "Label5(0)")->text(), QStringLiteral("Help..."));
+        click(namedControl(about, "Image3"));
+        QTRY_VERIFY(!namedControl<QLabel>(about, "Label6")->text().isEmpty());
+        click(namedControl(about, "Label5(0)"));
+        QCOMPARE(namedControl<QLabel>(about, "Label5(0)")->text(), QStringLiteral("Help..."));
         about->close();
         QTRY_VERIFY(!about);
 
         about = openAbout(main);
         QVERIFY(about);
-        QVERIFY(control(about, "Image3")->isVisible());
+        QVERIFY(namedControl(about, "Image3")->isVisible());
         for (const char *name : {"Label5(0)", "Label5(1)", "Label5(2)"})
-            QCOMPARE(control<QLabel>(about, name)->text(), QStringLiteral("About..."));
-        QVERIFY(control<QLabel>(about, "Label6")->text().isEmpty());
+            QCOMPARE(namedControl<QLabel>(about, name)->text(), QStringLiteral("About..."));
+        QVERIFY(namedControl<QLabel>(about, "Label6")->text().isEmpty());
         QCOMPARE(about->presentation().TickerText, expectedNotice());
         for (const char *name : {"Timer1", "Timer2", "Timer3", "Timer4"})
-            QVERIFY2(!control<QTimer>(about, name)->isActive(), name);
-        QVERIFY(control(about, "Image1")->isVisible());
-        QVERIFY(control(about, "Image2")->isVisible());
-        QVERIFY(!control(about, "Label7")->isVisible());
+            QVERIFY2(!namedControl<QTimer>(about, name)->isActive(), name);
+        QVERIFY(namedControl(about, "Image1")->isVisible());
+        QVERIFY(namedControl(about, "Image2")->isVisible());
+        QVERIFY(!namedControl(about, "Label7")->isVisible());
         // The ticker starts over with the notice's first 70 characters.
-        click(control(about, "Image3"));
-        QTRY_VERIFY(!control<QLabel>(about, "Label6")->text().isEmpty());
-        QCOMPARE(control<QLabel>(about, "Label6")->text(), QString(QStringLiteral(" .")).repeated(35));
+        click(namedControl(about, "Image3"));
+        QTRY_VERIFY(!namedControl<QLabel>(about, "Label6")->text().isEmpty());
+        QCOMPARE(namedControl<QLabel>(about, "Label6")->text(), QString(QStringLiteral(" .")).repeated(35));
     }
 
     void doubleClickIsOneClick_data()
@@ -318,16 +311,16 @@ private Q_SLOTS:
         main.show();
         QPointer<Form2> about = openAbout(main);
         QVERIFY(about);
-        click(control(about, "Image3"));
-        QWidget *widget = target == "Form2" ? about.data() : control(about, target.constData());
+        click(namedControl(about, "Image3"));
+        QWidget *widget = target == "Form2" ? about.data() : namedControl(about, target.constData());
         const QPoint where = at.isNull() ? widget->rect().center() : at;
         // Press and release, then the second press as the window system reports it, and its release.
         QTest::mouseClick(widget, Qt::LeftButton, {}, where);
         QTest::mouseDClick(widget, Qt::LeftButton, {}, where);
         QTest::mouseRelease(widget, Qt::LeftButton, {}, where);
         for (const char *name : {"Label5(0)", "Label5(1)", "Label5(2)"})
-            QCOMPARE(control<QLabel>(about, name)->text(), QStringLiteral("Help..."));
-        QVERIFY(control<QTimer>(about, "Timer2")->isActive());
+            QCOMPARE(namedControl<QLabel>(about, name)->text(), QStringLiteral("Help..."));
+        QVERIFY(namedControl<QTimer>(about, "Timer2")->isActive());
     }
 
     void clicksOnceTheTextIsShown_data()
@@ -354,15 +347,15 @@ private Q_SLOTS:
         main.show();
         QPointer<Form2> about = openAbout(main);
         QVERIFY(about);
-        click(control(about, "Image3"));
-        click(control(about, "Label5(0)"));
+        click(namedControl(about, "Image3"));
+        click(namedControl(about, "Label5(0)"));
         // The wipe and the reveal take twenty ticks of 25 ms.
-        QTRY_VERIFY(control(about, "Label7")->isVisible() && !control<QTimer>(about, "Timer2")->isActive());
-        QVERIFY(!control(about, "Image1")->isVisible());
-        QVERIFY(!control(about, "Image2")->isVisible());
-        QVERIFY(!control(about, "MediaPlayer1")->isVisible());
+        QTRY_VERIFY(namedControl(about, "Label7")->isVisible() && !namedControl<QTimer>(about, "Timer2")->isActive());
+        QVERIFY(!namedControl(about, "Image1")->isVisible());
+        QVERIFY(!namedControl(about, "Image2")->isVisible());
+        QVERIFY(!namedControl(about, "MediaPlayer1")->isVisible());
 
-        QWidget *widget = target == "Form2" ? about.data() : control(about, target.constData());
+        QWidget *widget = target == "Form2" ? about.data() : namedControl(about, target.constData());
         click(widget, at);
         if (closes) {
             QTRY_VERIFY(!about);
@@ -404,11 +397,11 @@ private Q_SLOTS:
         } else {
             QVERIFY(env.messages.shown.isEmpty());
         }
-        QTEST(control<QLabel>(&about, "Label1")->text(), "label1");
-        QVERIFY(control(&about, "Label1")->isHidden());
+        QTEST(namedControl<QLabel>(&about, "Label1")->text(), "label1");
+        QVERIFY(namedControl(&about, "Label1")->isHidden());
         // The window opens normally.
         about.show();
-        QVERIFY(control(&about, "Image3")->isVisible());
+        QVERIFY(namedControl(&about, "Image3")->isVisible());
     }
 
     void layoutFollowsTheDesign_data()
@@ -442,7 +435,7 @@ private Q_SLOTS:
         about.show();
         QCOMPARE(about.size(), QSize(310, 217)); // 4650 x 3255 twips
         QCOMPARE(about.windowTitle(), QStringLiteral("О программе / Помощь"));
-        const QWidget *widget = control(&about, name.constData());
+        const QWidget *widget = namedControl(&about, name.constData());
         QCOMPARE(widget->parentWidget(), &about);
         // 15 twips make one pixel, to the nearest pixel.
         const auto px = [](int t) { return int(std::lround(t / 15.0)); };

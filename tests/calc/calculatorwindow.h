@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/kindtoolbar.h"
+#include "namedcontrol.h"
 #include "programfixture.h"
 #include "shell/form1.h"
 #include "testwindow.h"
@@ -35,10 +36,7 @@ public:
 
     template<typename T = QWidget> T *get(const char *name) const
     {
-        T *child = window->findChild<T *>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
+        return namedControl<T>(window.get(), name);
     }
 
     void press(int toolbar, int button)

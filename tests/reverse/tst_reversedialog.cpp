@@ -2,9 +2,10 @@
 // by each kind's rule, written into the main window's input, gives back the mass typed.
 
 #include "../calc/calculatorwindow.h"
-#include "contextmenu.h"
 #include "../calc/fixturetables.h"
 #include "catalogue/datasource.h"
+#include "contextmenu.h"
+#include "namedcontrol.h"
 #include "reverse/reversedialog.h"
 
 #include <QAction>
@@ -36,14 +37,6 @@ ReverseDialog *openReverse(CalculatorWindow &w)
 {
     w.window->findChild<QAction *>(QStringLiteral("ReverseFromMass"))->trigger();
     return w.window->findChild<ReverseDialog *>();
-}
-
-template<typename T = QWidget> T *part(QWidget *dialog, const char *name)
-{
-    T *child = dialog->findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
 }
 
 } // namespace
@@ -165,14 +158,14 @@ private Q_SLOTS:
 
         QPointer<ReverseDialog> dialog = openReverse(w);
         QVERIFY(dialog);
-        QTest::keyClicks(part<QLineEdit>(dialog, "MassText"), mass);
-        part<QRadioButton>(dialog, tonnes ? "TonneOption" : "KgOption")->click();
+        QTest::keyClicks(namedControl<QLineEdit>(dialog, "MassText"), mass);
+        namedControl<QRadioButton>(dialog, tonnes ? "TonneOption" : "KgOption")->click();
         if (whole)
-            part<QRadioButton>(dialog, "WholeOption")->click();
-        QCOMPARE(part<QLabel>(dialog, "ResultLabel")->text(), answer);
-        QCOMPARE(part<QLabel>(dialog, "MessageLabel")->text(), QString());
+            namedControl<QRadioButton>(dialog, "WholeOption")->click();
+        QCOMPARE(namedControl<QLabel>(dialog, "ResultLabel")->text(), answer);
+        QCOMPARE(namedControl<QLabel>(dialog, "MessageLabel")->text(), QString());
 
-        part<QPushButton>(dialog, "ApplyButton")->click();
+        namedControl<QPushButton>(dialog, "ApplyButton")->click();
         QCOMPARE(w.text(qPrintable(input)), written);
         QCOMPARE(w.text("Text7"), total);
         QTRY_VERIFY(!dialog);
@@ -202,15 +195,15 @@ private Q_SLOTS:
         QPointer<ReverseDialog> dialog = openReverse(w);
         QVERIFY(dialog);
         QVERIFY(dialog->isVisible());
-        QVERIFY(part<QRadioButton>(dialog, qPrintable(checked))->isChecked());
-        QCOMPARE(dialog->focusWidget(), part(dialog, "MassText"));
-        QVERIFY(part(dialog, "PiecesText")->isVisibleTo(dialog));
-        QVERIFY(!part(dialog, "WidthText")->isVisibleTo(dialog));
-        QVERIFY(!part(dialog, "CountFrame")->isVisibleTo(dialog));
-        QCOMPARE(part<QLineEdit>(dialog, "PiecesText")->text(), QStringLiteral("1"));
+        QVERIFY(namedControl<QRadioButton>(dialog, qPrintable(checked))->isChecked());
+        QCOMPARE(dialog->focusWidget(), namedControl(dialog, "MassText"));
+        QVERIFY(namedControl(dialog, "PiecesText")->isVisibleTo(dialog));
+        QVERIFY(!namedControl(dialog, "WidthText")->isVisibleTo(dialog));
+        QVERIFY(!namedControl(dialog, "CountFrame")->isVisibleTo(dialog));
+        QCOMPARE(namedControl<QLineEdit>(dialog, "PiecesText")->text(), QStringLiteral("1"));
 
-        QTest::keyClicks(part<QLineEdit>(dialog, "MassText"), QStringLiteral("4,62"));
-        QTest::keyClick(part<QLineEdit>(dialog, "MassText"), Qt::Key_Return);
+        QTest::keyClicks(namedControl<QLineEdit>(dialog, "MassText"), QStringLiteral("4,62"));
+        QTest::keyClick(namedControl<QLineEdit>(dialog, "MassText"), Qt::Key_Return);
         QTRY_VERIFY(!dialog);
         // 4.62 kg (or t) of pipe 57 x 3.5 of 4.62 kg/m: one metre (or a thousand).
         QCOMPARE(w.text("Text3"), checked == "KgOption" ? QStringLiteral("1000") : QStringLiteral("1000000"));
@@ -239,8 +232,8 @@ private Q_SLOTS:
         w.choose(2, 15);
         w.type("Text3", QStringLiteral("6000"));
         QPointer<ReverseDialog> dialog = openReverse(w);
-        QTest::keyClicks(part<QLineEdit>(dialog, "MassText"), QStringLiteral("100"));
-        QTest::keyClick(part<QLineEdit>(dialog, "MassText"), Qt::Key_Escape);
+        QTest::keyClicks(namedControl<QLineEdit>(dialog, "MassText"), QStringLiteral("100"));
+        QTest::keyClick(namedControl<QLineEdit>(dialog, "MassText"), Qt::Key_Escape);
         QTRY_VERIFY(!dialog);
         QCOMPARE(w.text("Text3"), QStringLiteral("6000"));
     }
@@ -289,12 +282,12 @@ private Q_SLOTS:
         }
         w->type("Text3", QStringLiteral("6000"));
         QPointer<ReverseDialog> dialog = openReverse(*w);
-        part<QLineEdit>(dialog, "PiecesText")->setText(pieces);
-        QTest::keyClicks(part<QLineEdit>(dialog, "MassText"), mass);
-        QCOMPARE(part<QLabel>(dialog, "MessageLabel")->text(), message);
-        QCOMPARE(part<QLabel>(dialog, "ResultLabel")->text(), QString());
-        QVERIFY(!part<QPushButton>(dialog, "ApplyButton")->isEnabled());
-        QTest::keyClick(part<QLineEdit>(dialog, "MassText"), Qt::Key_Return);
+        namedControl<QLineEdit>(dialog, "PiecesText")->setText(pieces);
+        QTest::keyClicks(namedControl<QLineEdit>(dialog, "MassText"), mass);
+        QCOMPARE(namedControl<QLabel>(dialog, "MessageLabel")->text(), message);
+        QCOMPARE(namedControl<QLabel>(dialog, "ResultLabel")->text(), QString());
+        QVERIFY(!namedControl<QPushButton>(dialog, "ApplyButton")->isEnabled());
+        QTest::keyClick(namedControl<QLineEdit>(dialog, "MassText"), Qt::Key_Return);
         dialog->Apply_Click();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(w->text("Text3"), QStringLiteral("6000"));

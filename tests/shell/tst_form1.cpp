@@ -1,7 +1,8 @@
 #include "about/form2.h"
+#include "namedcontrol.h"
 #include "shell/form1.h"
-#include "ui/twips.h"
 #include "testwindow.h"
+#include "ui/twips.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -16,10 +17,7 @@ class TestForm1 : public QObject
 private:
     template<typename T> static T *find(const QWidget &w, const char *name)
     {
-        T *child = w.findChild<T *>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
+        return namedControl<T>(&w, name);
     }
 
 private Q_SLOTS:

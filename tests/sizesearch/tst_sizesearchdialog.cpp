@@ -2,8 +2,9 @@
 // that begin with the typed size, one after another, and the grid's own row change follows.
 
 #include "../calc/calculatorwindow.h"
-#include "contextmenu.h"
 #include "catalogue/datasource.h"
+#include "contextmenu.h"
+#include "namedcontrol.h"
 #include "sizesearch/sizesearchdialog.h"
 
 #include <QAction>
@@ -24,14 +25,6 @@ SizeSearchDialog *openSearch(CalculatorWindow &w)
     return w.window->findChild<SizeSearchDialog *>();
 }
 
-template<typename T = QWidget> T *part(QWidget *dialog, const char *name)
-{
-    T *child = dialog->findChild<T *>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
 // The leading cells of the grid's current row, as stored.
 QStringList currentCells(const CalculatorWindow &w, qsizetype count)
 {
@@ -44,7 +37,7 @@ QStringList currentCells(const CalculatorWindow &w, qsizetype count)
 
 void search(SizeSearchDialog *dialog, const QString &typed)
 {
-    auto *size = part<QLineEdit>(dialog, "SizeText");
+    auto *size = namedControl<QLineEdit>(dialog, "SizeText");
     size->setText(typed); // key clicks take Latin letters only
     QTest::keyClick(size, Qt::Key_Return);
 }
@@ -103,10 +96,10 @@ private Q_SLOTS:
         QVERIFY(dialog);
         search(dialog, typed);
         QCOMPARE(currentCells(w, first.size()), first);
-        QCOMPARE(part<QLabel>(dialog, "SearchStatus")->text(), firstSays);
-        QTest::keyClick(part<QLineEdit>(dialog, "SizeText"), Qt::Key_Return);
+        QCOMPARE(namedControl<QLabel>(dialog, "SearchStatus")->text(), firstSays);
+        QTest::keyClick(namedControl<QLineEdit>(dialog, "SizeText"), Qt::Key_Return);
         QCOMPARE(currentCells(w, second.size()), second);
-        QCOMPARE(part<QLabel>(dialog, "SearchStatus")->text(), secondSays);
+        QCOMPARE(namedControl<QLabel>(dialog, "SearchStatus")->text(), secondSays);
         QVERIFY(dialog->isVisible());
     }
 
@@ -135,9 +128,9 @@ private Q_SLOTS:
         search(dialog, QStringLiteral("20"));
         w.press(2, 7); // channels, the user at their last row: a new search, not a next one
         w.selectRow(w.window->dataSource()->records()->rowCount() - 1);
-        QTest::keyClick(part<QLineEdit>(dialog, "SizeText"), Qt::Key_Return);
+        QTest::keyClick(namedControl<QLineEdit>(dialog, "SizeText"), Qt::Key_Return);
         QCOMPARE(currentCells(w, 1), QStringList{"20У"});
-        QCOMPARE(part<QLabel>(dialog, "SearchStatus")->text(), QStringLiteral("Найдено: 1 из 2."));
+        QCOMPARE(namedControl<QLabel>(dialog, "SearchStatus")->text(), QStringLiteral("Найдено: 1 из 2."));
     }
 
     void noMatchKeepsTheRow()
@@ -147,12 +140,14 @@ private Q_SLOTS:
         w.selectRow(7, 1);
         QPointer<SizeSearchDialog> dialog = openSearch(w);
         search(dialog, QStringLiteral("57х3,6"));
-        QCOMPARE(part<QLabel>(dialog, "SearchStatus")->text(), QStringLiteral("Размер «57х3,6» в таблице не найден."));
+        QCOMPARE(namedControl<QLabel>(dialog, "SearchStatus")->text(),
+                 QStringLiteral("Размер «57х3,6» в таблице не найден."));
         const QModelIndex current = w.get<QTableView>("DBGrid2")->currentIndex();
         QCOMPARE(current.row(), 7);
         QCOMPARE(current.column(), 1);
         search(dialog, QString());
-        QCOMPARE(part<QLabel>(dialog, "SearchStatus")->text(), QStringLiteral("Введите размер, например 57х3,5."));
+        QCOMPARE(namedControl<QLabel>(dialog, "SearchStatus")->text(),
+                 QStringLiteral("Введите размер, например 57х3,5."));
         QCOMPARE(w.get<QTableView>("DBGrid2")->currentIndex().row(), 7);
     }
 
@@ -161,12 +156,12 @@ private Q_SLOTS:
         CalculatorWindow w(true);
         QPointer<SizeSearchDialog> dialog = openSearch(w);
         search(dialog, QStringLiteral("57х3,5"));
-        QCOMPARE(part<QLabel>(dialog, "SearchStatus")->text(), QStringLiteral("Сначала выберите изделие."));
+        QCOMPARE(namedControl<QLabel>(dialog, "SearchStatus")->text(), QStringLiteral("Сначала выберите изделие."));
         // After a group press the grid is hidden and there is no kind again.
         w.choose(2, 15);
         w.press(1, 1);
         search(dialog, QStringLiteral("57х3,5"));
-        QCOMPARE(part<QLabel>(dialog, "SearchStatus")->text(), QStringLiteral("Сначала выберите изделие."));
+        QCOMPARE(namedControl<QLabel>(dialog, "SearchStatus")->text(), QStringLiteral("Сначала выберите изделие."));
     }
 
     // Ctrl+F or the grid's menu opens the dialog with the size field focused; Esc closes it and
@@ -182,7 +177,7 @@ private Q_SLOTS:
 
         QPointer<SizeSearchDialog> dialog = openSearch(w);
         QVERIFY(dialog->isVisible());
-        auto *size = part<QLineEdit>(dialog, "SizeText");
+        auto *size = namedControl<QLineEdit>(dialog, "SizeText");
         QCOMPARE(dialog->focusWidget(), size);
         search(dialog, QStringLiteral("20Б1"));
         QTest::keyClick(size, Qt::Key_Escape);
