@@ -26,6 +26,9 @@ namespace {
 
 const QString Title = QStringLiteral("Спецификация");
 const QString ErrorTitle = QStringLiteral("Ошибка");
+// What an export says when its file cannot be written, and when it has been.
+const QString WriteFailed = QStringLiteral("Не могу записать файл %1");
+const QString Written = QStringLiteral("Записано в %1");
 
 // The window's first size, in twips: about as wide as an A4 page's table reads well.
 constexpr int WindowWidth = 12600;
@@ -223,14 +226,10 @@ void BomWindow::openFile()
 
 void BomWindow::saveAs()
 {
-    const QString path = m_chooser->saveFile(this, QStringLiteral("Сохранить спецификацию"),
-                                             QStringLiteral("Спецификация (*.csv)"), QStringLiteral("csv"));
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!BomStore::save(m_list, path, &error))
-        return reportError(QStringLiteral("Не могу сохранить файл %1").arg(QDir::toNativeSeparators(path)), error);
-    showStatus(QStringLiteral("Сохранено в %1").arg(QDir::toNativeSeparators(path)));
+    writeChosenFile({QStringLiteral("Сохранить спецификацию"), QStringLiteral("Спецификация (*.csv)"),
+                     QStringLiteral("csv"), QStringLiteral("Не могу сохранить файл %1"),
+                     QStringLiteral("Сохранено в %1")},
+                    [this](const QString &path, QString *error) { return BomStore::save(m_list, path, error); });
 }
 
 void BomWindow::exportXlsx()
@@ -239,26 +238,29 @@ void BomWindow::exportXlsx()
     BomExporter *workbooks = exporter(QStringLiteral("Не могу записать спецификацию в Excel"));
     if (!workbooks)
         return;
-    const QString path = m_chooser->saveFile(this, QStringLiteral("Спецификация в Excel"),
-                                             QStringLiteral("Книга Excel (*.xlsx)"), QStringLiteral("xlsx"));
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!workbooks->writeWorkbook(BomSheet::layout(m_list), path, &error))
-        return reportError(QStringLiteral("Не могу записать файл %1").arg(QDir::toNativeSeparators(path)), error);
-    showStatus(QStringLiteral("Записано в %1").arg(QDir::toNativeSeparators(path)));
+    writeChosenFile({QStringLiteral("Спецификация в Excel"), QStringLiteral("Книга Excel (*.xlsx)"),
+                     QStringLiteral("xlsx"), WriteFailed, Written},
+                    [this, workbooks](const QString &path, QString *error) {
+                        return workbooks->writeWorkbook(BomSheet::layout(m_list), path, error);
+                    });
 }
 
 void BomWindow::exportPdf()
 {
-    const QString path = m_chooser->saveFile(this, QStringLiteral("Спецификация в PDF"),
-                                             QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf"));
+    writeChosenFile({QStringLiteral("Спецификация в PDF"), QStringLiteral("Документ PDF (*.pdf)"),
+                     QStringLiteral("pdf"), WriteFailed, Written},
+                    [this](const QString &path, QString *error) { return BomPrint::writePdf(m_list, path, error); });
+}
+
+void BomWindow::writeChosenFile(const ChosenFile &file, const std::function<bool(const QString &, QString *)> &write)
+{
+    const QString path = m_chooser->saveFile(this, file.caption, file.filter, file.suffix);
     if (path.isEmpty())
         return;
     QString error;
-    if (!BomPrint::writePdf(m_list, path, &error))
-        return reportError(QStringLiteral("Не могу записать файл %1").arg(QDir::toNativeSeparators(path)), error);
-    showStatus(QStringLiteral("Записано в %1").arg(QDir::toNativeSeparators(path)));
+    if (!write(path, &error))
+        return reportError(file.failed.arg(QDir::toNativeSeparators(path)), error);
+    showStatus(file.done.arg(QDir::toNativeSeparators(path)));
 }
 
 void BomWindow::print()

@@ -65,6 +65,18 @@ private:
     QList<int> selectedItems() const;
     void spanLines();
     void reportError(const QString &what, const QString &why);
+    // A file the user is asked for, and what is said when writing it fails (%1 the path) or
+    // succeeds.
+    struct ChosenFile
+    {
+        QString caption;
+        QString filter;
+        QString suffix;
+        QString failed;
+        QString done;
+    };
+    // Asks for the file, writes it and says how that went; nothing happens when the user cancels.
+    void writeChosenFile(const ChosenFile &file, const std::function<bool(const QString &, QString *)> &write);
     // The export plugin's exporter; null, and the user told what cannot be done, without it.
     BomExporter *exporter(const QString &what);
 
