@@ -21,6 +21,7 @@
 namespace {
 
 const QString Title = QStringLiteral("Спецификация");
+const QString ErrorTitle = QStringLiteral("Ошибка");
 
 QAction *command(Form1 &window, const char *name, const QString &text, QList<QKeySequence> keys)
 {
@@ -115,7 +116,7 @@ void BomFeature::ensureLoaded()
     m_list.load(loaded.result.items);
     if (!loaded.readable || !loaded.result.skipped.isEmpty())
         m_window.environment().messages->critical(BomStore::damagedMessage(keptListPath(), loaded),
-                                                   QStringLiteral("Ошибка"));
+                                                   ErrorTitle);
 }
 
 void BomFeature::saveKeptList()
@@ -129,7 +130,7 @@ void BomFeature::saveKeptList()
     if (!m_saveFailed)
         m_window.environment().messages->critical(
             QStringLiteral("Не могу сохранить спецификацию в %1: %2").arg(QDir::toNativeSeparators(keptListPath()), error),
-            QStringLiteral("Ошибка"));
+            ErrorTitle);
     m_saveFailed = true;
 }
 
