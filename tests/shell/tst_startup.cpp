@@ -2,46 +2,26 @@
 // carries the desktop entry's names, so the taskbar matches its window to the menu entry; the
 // main window built, loaded and shown maps no library of Qt Multimedia or of its GStreamer
 // backend, nor Qt Print Support, libxlsxwriter, minizip or libcrypto, nor Qt's image-format
-// plugins; the first come with the player plugin when the About window first opens, the next
-// with the export plugin when the materials list is first exported as a workbook.
+// plugins; the first come with the player plugin when the About window first opens (shown by
+// about_mediaplugin, in a process of its own), the next with the export plugin when the
+// materials list is first exported as a workbook.
 
 #include "../bom/recordingchooser.h"
-#include "about/clipplayer.h"
-#include "about/form2.h"
 #include "bom/bomfeature.h"
 #include "bom/bomwindow.h"
 #include "shell/form1.h"
 #include "shell/systemservices.h"
+#include "mappedfiles.h"
 #include "testwindow.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
 namespace {
-
-// The files mapped into this process whose names hold the text.
-QStringList mapped(const QString &text)
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        qFatal("cannot read /proc/self/maps");
-    QStringList files;
-    const QList<QByteArray> lines = maps.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        const qsizetype path = line.indexOf('/');
-        if (path < 0)
-            continue;
-        const QString file = QString::fromLocal8Bit(line.mid(path));
-        if (file.section(QLatin1Char('/'), -1).contains(text) && !files.contains(file))
-            files.append(file);
-    }
-    return files;
-}
 
 // The entries of a desktop file's [Desktop Entry] group.
 QHash<QString, QString> desktopEntry(const QString &path)
@@ -137,8 +117,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, library);
         // The reading itself works: the main window's own libraries are there.
-        QVERIFY(!mapped(QStringLiteral("libQt6Widgets")).isEmpty());
-        const QStringList files = mapped(library);
+        QVERIFY(!mappedFiles(QStringLiteral("libQt6Widgets")).isEmpty());
+        const QStringList files = mappedFiles(library);
         QVERIFY2(files.isEmpty(), qPrintable(files.join(QLatin1Char(' '))));
     }
 
@@ -156,20 +136,8 @@ private Q_SLOTS:
         list->exportXlsx();
         QVERIFY2(QFileInfo(chooser.toSave).size() > 0, qPrintable(list->status()));
         for (const char *library : {"morvex_bomexport", "libQt6PrintSupport", "libxlsxwriter", "libminizip", "libcrypto."})
-            QVERIFY2(!mapped(QString::fromLatin1(library)).isEmpty(), library);
+            QVERIFY2(!mappedFiles(QString::fromLatin1(library)).isEmpty(), library);
         QVERIFY(m_env.messages.shown.isEmpty());
-    }
-
-    // Runs after the start-up's checks: a library once mapped stays.
-    void openingTheAboutWindowLoadsThePlayer()
-    {
-        m_main->Command3_Click();
-        QPointer<Form2> about = m_main->aboutWindow();
-        QVERIFY(about);
-        QVERIFY(!mapped(QStringLiteral("morvex_player")).isEmpty());
-        QVERIFY(!mapped(QStringLiteral("libQt6Multimedia.")).isEmpty());
-        QVERIFY(about->player()->widget()->inherits("QVideoWidget"));
-        about->close();
     }
 
     void cleanupTestCase() { m_main.reset(); }
