@@ -15,6 +15,7 @@ packages=(
     libbenchmark-dev
     libxlsxwriter-dev
     python3 unzip poppler-utils
+    locales
     xvfb xauth imagemagick
 )
 missing=()
@@ -27,6 +28,17 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The users' desktops run ru_RU.UTF-8 and the suite runs under it as under C.UTF-8: the locale is
+# generated where the machine lacks it.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf-\?8'; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "Generating the locale ru_RU.UTF-8"
+    $sudo sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen
 fi
 
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"

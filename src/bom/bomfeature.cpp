@@ -11,6 +11,7 @@
 #include "platform/usermessages.h"
 #include "shell/form1.h"
 #include "ui/iconpicture.h"
+#include "ui/windowplace.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,6 +23,8 @@ namespace {
 
 const QString Title = QStringLiteral("Спецификация");
 const QString ErrorTitle = QStringLiteral("Ошибка");
+// Where the program's own windows stood when last hidden, in the user's data directory.
+const QString WindowPlacesFile = QStringLiteral("window-places.ini");
 
 QAction *command(Form1 &window, const char *name, const QString &text, QList<QKeySequence> keys)
 {
@@ -79,9 +82,11 @@ BomFeature *BomFeature::attachTo(Form1 &window)
 
 bool BomFeature::eventFilter(QObject *watched, QEvent *event)
 {
-    // The list window goes with the main window.
+    // The list window goes with the main window, and is put where it was at the next start.
     if (watched == &m_window && event->type() == QEvent::Close && m_listWindow)
         m_listWindow->close();
+    if (watched == m_listWindow && event->type() == QEvent::Hide)
+        WindowPlace::save(*m_listWindow, windowPlacesPath());
     return QObject::eventFilter(watched, event);
 }
 
@@ -94,6 +99,12 @@ BillOfMaterials &BomFeature::list()
 QString BomFeature::keptListPath() const
 {
     return BomStore::keptListPath(m_window.environment().userDataDir);
+}
+
+QString BomFeature::windowPlacesPath() const
+{
+    const QString dir = m_window.environment().userDataDir;
+    return dir.isEmpty() ? QString() : dir + QLatin1Char('/') + WindowPlacesFile;
 }
 
 BaseKindRows &BomFeature::rows()
@@ -141,8 +152,11 @@ BomWindow *BomFeature::listWindow()
         m_listWindow = new BomWindow(m_list, *m_window.environment().messages,
                                      [this]() -> BomKindRows & { return rows(); },
                                      m_window.environment().executableDir, &m_window);
-        // Beside the calculator, which stays in view for the next size.
-        m_listWindow->move(m_window.frameGeometry().topRight() + QPoint(8, 0));
+        // Where the user left it; the first time beside the calculator, which stays in view for
+        // the next size. Wholly on a screen either way.
+        WindowPlace::restore(*m_listWindow, windowPlacesPath(), m_window.frameGeometry().topRight() + QPoint(8, 0),
+                             m_window);
+        m_listWindow->installEventFilter(this);
     }
     return m_listWindow;
 }

@@ -30,6 +30,8 @@ public:
     // The list window, made when first asked for.
     BomWindow *listWindow();
     QString keptListPath() const;
+    // Where the list window's place is kept between runs; empty without a data directory.
+    QString windowPlacesPath() const;
 
     // What the main window shows now, made an item; nothing, and why, without a kind and a
     // size, or without a result.

@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include <array>
+#include <clocale>
+#include <string>
 
 #include <xlsxwriter.h>
 
@@ -61,10 +63,32 @@ void writeCell(lxw_worksheet *sheet, const Cell &cell, lxw_format *format)
     }
 }
 
+// libxlsxwriter writes numbers, column widths and margins into the workbook's XML with the C
+// library's printf, so under a locale with a decimal comma ("ru_RU.UTF-8", which the
+// application sets from the desktop's) every figure would be written "134,4" and the file
+// refused. The numeric locale is the C one while the workbook is written, then the user's again.
+class CNumericLocale
+{
+public:
+    CNumericLocale()
+    {
+        if (const char *current = std::setlocale(LC_NUMERIC, nullptr))
+            m_saved = current;
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    ~CNumericLocale() { std::setlocale(LC_NUMERIC, m_saved.c_str()); }
+    CNumericLocale(const CNumericLocale &) = delete;
+    CNumericLocale &operator=(const CNumericLocale &) = delete;
+
+private:
+    std::string m_saved = "C";
+};
+
 } // namespace
 
 bool write(const BomSheet::Sheet &sheet, const QString &path, QString *error)
 {
+    const CNumericLocale numbersInFile;
     lxw_workbook *book = workbook_new(QFile::encodeName(path).constData());
     if (!book) {
         if (error)

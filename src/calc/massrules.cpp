@@ -67,7 +67,24 @@ CalcOutcome results(double onePiece, double total)
 {
     if (!isFiniteNumber(onePiece) || !isFiniteNumber(total))
         return error();
-    return {CalcOutcome::Kind::Results, onePiece, total};
+    if (onePiece < 0 || total < 0)
+        return without(CalcOutcome::Kind::NegativeInput);
+    // A zero reached through a negative factor is -0, which would be shown as "-0,0".
+    return {CalcOutcome::Kind::Results, onePiece + 0.0, total + 0.0};
+}
+
+// Whether an input that the rule reads is below zero.
+bool readsNegative(MassRule rule, const CalcInputs &in)
+{
+    switch (rule) {
+    case MassRule::ByLength: return in.length < 0 || in.pieces < 0;
+    case MassRule::PerPiece: return in.pieces < 0;
+    case MassRule::PerArea: return in.area < 0;
+    case MassRule::SmoothSheet:
+    case MassRule::RibbedSheet: return in.width < 0 || in.length < 0 || in.pieces < 0;
+    case MassRule::None: break;
+    }
+    return false;
 }
 
 // Every expression is evaluated left to right in double, the single-precision unit mass (as
@@ -121,7 +138,9 @@ CalcOutcome::Kind WeldedMeshFailure(double a, double b)
     return a == 0 || b == 0 ? CalcOutcome::Kind::DivisionByZero : CalcOutcome::Kind::ArithmeticError;
 }
 
-CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
+namespace {
+
+CalcOutcome computeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
 {
     for (double input : {inputs.width, inputs.length, inputs.pieces, inputs.area})
         if (!isFiniteNumber(input))
@@ -187,6 +206,16 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
     case MassRule::None: break;
     }
     return without(CalcOutcome::Kind::NoChange);
+}
+
+} // namespace
+
+CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
+{
+    const CalcOutcome outcome = computeMasses(state, inputs, cell);
+    if (outcome.kind == CalcOutcome::Kind::Results && readsNegative(MassRuleOf(state), inputs))
+        return without(CalcOutcome::Kind::NegativeInput);
+    return outcome;
 }
 
 MassRule MassRuleOf(const CalcState &state)

@@ -36,6 +36,7 @@ struct CalcOutcome
         NoMass,          // a cell the unit mass comes from holds no number (empty, a dash, a word)
         ArithmeticError, // overflow or an invalid operation
         DivisionByZero,  // a welded mesh's spacing of 0
+        NegativeInput,   // an input the rule reads is below zero: no mass is negative
     };
     Kind kind = Kind::NoChange;
     double onePiece = 0;
@@ -54,7 +55,9 @@ using CellReader = std::function<std::optional<QString>(int column)>;
 
 // The mass of one piece and the total mass from the state, the inputs and the current row.
 // Updates state.UnitMass where the rule reads it from the row (every MassColumn of 0 or more,
-// codes -2 and -3), even when a later step fails, as the rules go step by step.
+// codes -2 and -3), even when a later step fails, as the rules go step by step. A negative
+// length, width, count or area that the rule reads gives no figures (NegativeInput): a mass
+// below zero, or one made positive by two negative inputs, is no mass of anything.
 CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell);
 
 // The unit mass of a welded mesh from the two wire spacings a and b (mm) and the wire factor k:

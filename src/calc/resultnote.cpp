@@ -16,6 +16,10 @@ std::optional<ResultNote> ResultNote::of(CalcOutcome::Kind kind)
     case CalcOutcome::Kind::NoRow:
         return ResultNote{QStringLiteral("нет размера"),
                           QStringLiteral("Масса не вычислена: в таблице не выбран размер")};
+    case CalcOutcome::Kind::NegativeInput:
+        return ResultNote{QStringLiteral("меньше нуля"),
+                          QStringLiteral("Масса не вычислена: длина, ширина, количество или площадь "
+                                         "меньше нуля")};
     case CalcOutcome::Kind::Results:
     case CalcOutcome::Kind::NoChange:
         break;

@@ -97,7 +97,8 @@ Outcome FromMass(const std::optional<CalcState> &state, const CellReader &cell, 
     case CalcOutcome::Kind::NoRow: outcome.status = Status::NoRow; return outcome;
     case CalcOutcome::Kind::NoMass: outcome.status = Status::NoUnitMass; return outcome;
     case CalcOutcome::Kind::ArithmeticError:
-    case CalcOutcome::Kind::DivisionByZero: outcome.status = Status::UnitMassError; return outcome;
+    case CalcOutcome::Kind::DivisionByZero:
+    case CalcOutcome::Kind::NegativeInput: outcome.status = Status::UnitMassError; return outcome;
     case CalcOutcome::Kind::NoChange: outcome.status = Status::NoRule; return outcome;
     }
     const double unitMass = WidenUnitMass(rules.UnitMass);

@@ -9,6 +9,7 @@
 #include "catalogue/kindtoolbar.h"
 #include "catalogue/picturebox.h"
 #include "catalogue/picturefit.h"
+#include "catalogue/sizegrid.h"
 #include "platform/programexit.h"
 #include "platform/usermessages.h"
 #include "shell/programdir.h"
@@ -76,6 +77,8 @@ Form1::Form1(const Environment &environment, QWidget *parent)
     buildWindow();
     setUpToolbars();
     grid()->setModel(m_data->records());
+    grid()->setInputs({control<QWidget>("Text2"), control<QWidget>("Text3"), control<QWidget>("Text5"),
+                       control<QWidget>("Text4")});
     m_panelNote = new DataPanelNote(grid());
     connectHandlers();
     setUpContextMenus();
@@ -94,9 +97,9 @@ template<typename T> T *Form1::control(const char *name) const
     return qobject_cast<T *>(m_controls.value(QString::fromLatin1(name)));
 }
 
-QTableView *Form1::grid() const
+SizeGrid *Form1::grid() const
 {
-    return control<QTableView>("DBGrid2");
+    return control<SizeGrid>("DBGrid2");
 }
 
 KindToolbar *Form1::toolbar(int number) const

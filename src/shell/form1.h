@@ -23,7 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTableView;
+class SizeGrid;
 
 // The main window: the calculator. Handlers are named <control>_<event> after the layout's
 // controls; the logic they need lives in the core library.
@@ -109,7 +109,7 @@ private:
     void resizeDataPanel(int twips);
 
     template<typename T> T *control(const char *name) const;
-    QTableView *grid() const;
+    SizeGrid *grid() const;
     KindToolbar *toolbar(int number) const;
 
     Environment m_env;

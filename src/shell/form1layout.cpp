@@ -5,11 +5,12 @@
 
 #include "catalogue/kindtoolbar.h"
 #include "catalogue/picturebox.h"
+#include "catalogue/sizegrid.h"
 #include "ui/controltable.h"
 #include "shell/maker.h"
 
 #include <QHeaderView>
-#include <QTableView>
+#include <QLineEdit>
 
 namespace {
 
@@ -43,7 +44,7 @@ Look with(Look look, auto change)
 
 void Form1::buildWindow()
 {
-    auto *grid = new QTableView;
+    auto *grid = new SizeGrid;
     auto *image = new PictureBox;
     QHash<QString, QWidget *> premade{{QStringLiteral("DBGrid2"), grid},
                                       {QStringLiteral("Image2"), image}};
@@ -127,6 +128,10 @@ void Form1::buildWindow()
         {"DBGrid2", K::Premade, "Frame2", "", 120, 240, 6420, 1545, {.background = GridGreen}},
         {"Text14", K::TextBox, "Frame2", "Text1", 4620, 660, 1095, 375, {.hidden = true}},
     }, premade);
+
+    // The results are the computation's: they can be selected and copied, not typed into.
+    for (const char *name : {"Text6", "Text7"})
+        qobject_cast<QLineEdit *>(m_controls.value(QString::fromLatin1(name)))->setReadOnly(true);
 
     // The size grid: read-only, the whole current row highlighted.
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,6 +1,7 @@
 #include "sizesearch/sizesearchdialog.h"
 
 #include "catalogue/datasource.h"
+#include "catalogue/sizegrid.h"
 #include "shell/form1.h"
 #include "ui/controltable.h"
 #include "ui/twips.h"
@@ -88,6 +89,15 @@ SizeSearchDialog *SizeSearchDialog::openOver(Form1 &window, QTableView &grid)
     return dialog;
 }
 
+SizeSearchDialog *SizeSearchDialog::openWith(Form1 &window, QTableView &grid, const QString &typed)
+{
+    SizeSearchDialog *dialog = openOver(window, grid);
+    auto *size = dialog->control<QLineEdit>("SizeText");
+    size->setText(typed);
+    size->end(false);
+    return dialog;
+}
+
 // Beside the main window, right or left of it, else below or above it, where the screen has
 // room, so that the grid and the results stay in sight; over it when no side has room.
 void SizeSearchDialog::placeBeside(const QWidget &window)
@@ -114,8 +124,10 @@ void SizeSearchDialog::placeBeside(const QWidget &window)
     }
 }
 
-void SizeSearchDialog::attachTo(Form1 &window, QTableView &grid)
+void SizeSearchDialog::attachTo(Form1 &window, SizeGrid &grid)
 {
+    connect(&grid, &SizeGrid::textTyped, &window,
+            [&window, &grid](const QString &typed) { openWith(window, grid, typed); });
     auto *action = new QAction(QStringLiteral("Найти размер…"), &window);
     action->setObjectName(QStringLiteral("FindSize"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));

@@ -7,6 +7,7 @@
 
 class Form1;
 class QTableView;
+class SizeGrid;
 
 // "Найти размер": the user types a size as a designer writes it; Enter moves the size grid to
 // the first row that begins with it, Enter again to the next one. Without a match the dialog
@@ -19,10 +20,13 @@ class SizeSearchDialog : public QDialog
 public:
     SizeSearchDialog(Form1 &window, QTableView &grid);
 
-    // The command "Найти размер…" (Ctrl+F, and in the size grid's context menu).
-    static void attachTo(Form1 &window, QTableView &grid);
+    // The command "Найти размер…" (Ctrl+F, and in the size grid's context menu); text typed on
+    // the size grid opens the dialog with that text in the size field.
+    static void attachTo(Form1 &window, SizeGrid &grid);
     // Shows the window's search dialog, made at the first call, the size field focused.
     static SizeSearchDialog *openOver(Form1 &window, QTableView &grid);
+    // The same, the size field holding the text typed so far, the cursor after it.
+    static SizeSearchDialog *openWith(Form1 &window, QTableView &grid, const QString &typed);
 
     void Find_Click();
 

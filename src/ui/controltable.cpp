@@ -50,19 +50,21 @@ void applyLook(QWidget *widget, const ControlSpec &spec, const QFont &windowFont
     font.setUnderline(look.underline);
     widget->setFont(font);
     // Every control names its own text colour, so that a coloured frame caption does not
-    // colour the controls inside the frame.
+    // colour the controls inside the frame. The colours are those of an enabled control: a
+    // disabled one keeps the platform's disabled look (greyed text, the window's background),
+    // so that an input the kind does not read does not look as if it could be typed into.
     QPalette palette = widget->palette();
-    const QColor text = look.text.isValid() ? look.text
-                                            : QApplication::palette().color(QPalette::WindowText);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, look.text.isValid() ? look.text
-                                                         : QApplication::palette().color(QPalette::Text));
-    palette.setColor(QPalette::ButtonText, look.text.isValid() ? look.text
-                                                               : QApplication::palette().color(QPalette::ButtonText));
+    const QPalette app = QApplication::palette();
+    const auto setEnabledColour = [&palette](QPalette::ColorRole role, const QColor &colour) {
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, role, colour);
+    };
+    setEnabledColour(QPalette::WindowText, look.text.isValid() ? look.text : app.color(QPalette::WindowText));
+    setEnabledColour(QPalette::Text, look.text.isValid() ? look.text : app.color(QPalette::Text));
+    setEnabledColour(QPalette::ButtonText, look.text.isValid() ? look.text : app.color(QPalette::ButtonText));
     if (look.background.isValid()) {
-        palette.setColor(QPalette::Base, look.background);
-        palette.setColor(QPalette::Button, look.background);
-        palette.setColor(QPalette::Window, look.background);
+        for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+            setEnabledColour(role, look.background);
     }
     widget->setPalette(palette);
     if (look.toolTip)

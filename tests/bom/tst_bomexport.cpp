@@ -22,6 +22,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <clocale>
 
 namespace {
 
@@ -223,6 +227,35 @@ private Q_SLOTS:
                  qPrintable(text));
         QVERIFY2(!text.endsWith(QStringLiteral(": ")), qPrintable(text));
         QVERIFY(!QFileInfo::exists(w.files.toSave));
+    }
+
+    // Under a locale whose decimal separator is a comma (every Russian desktop) the workbook's
+    // XML still holds its numbers, column widths and margins with a point, as spreadsheets read
+    // them; the user's numeric locale is left as it was.
+    void workbookNumbersWhateverTheLocale()
+    {
+        const QByteArray before = std::setlocale(LC_NUMERIC, nullptr);
+        if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8"))
+            QSKIP("the locale ru_RU.UTF-8 is not installed");
+        const auto restore = qScopeGuard([&before] { std::setlocale(LC_NUMERIC, before.constData()); });
+        Items items;
+        BillOfMaterials list;
+        fill(list, items);
+        QTemporaryDir dir;
+        ListWindow w(list);
+        w.files.toSave = dir.filePath(QStringLiteral("list.xlsx"));
+        w.window.exportXlsx();
+        QCOMPARE(w.messages.shown.size(), 0);
+        QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), QByteArray("ru_RU.UTF-8"));
+
+        const QString sheet = QString::fromUtf8(ExternalTools::run(
+            QStringLiteral("unzip"), {QStringLiteral("-p"), w.files.toSave, QStringLiteral("xl/worksheets/sheet1.xml")}));
+        QVERIFY(sheet.contains(QStringLiteral("<cols>")));
+        const QRegularExpressionMatch comma = QRegularExpression(QStringLiteral("\\d,\\d")).match(sheet);
+        QVERIFY2(!comma.hasMatch(), qPrintable(sheet.mid(std::max<qsizetype>(0, comma.capturedStart() - 60), 120)));
+        const QMap<QString, Cell> c = readSheet(w.files.toSave);
+        QCOMPARE(c.value("H4").value.toDouble(), 226.2);
+        QCOMPARE(c.value("G8").value.toDouble(), 0.06755);
     }
 
     // The PDF: A4, the title and the grouped table with its subtotals and totals as text.

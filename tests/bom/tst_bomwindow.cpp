@@ -20,10 +20,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMenu>
+#include <QScreen>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -64,6 +68,11 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString rectText(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
 QStringList fileLines(const QString &path)
@@ -467,6 +476,47 @@ private Q_SLOTS:
             QVERIFY2(b.onePiece == a.onePiece && b.total == a.total, qPrintable(what));
             QVERIFY2(b.state.UnitMass == a.state.UnitMass, qPrintable(what));
         }
+    }
+
+    // The list window opens where the user left it in the last run, and always wholly on a
+    // screen: the first place beside the calculator, and a place kept on a larger screen, are
+    // moved in (the headless screen is 800 pixels wide, the window 840).
+    void listWindowKeepsItsPlaceOnTheScreen()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect left(40, 30, 500, 300);
+        QByteArray places;
+        {
+            CalculatorWindow w(true);
+            BomWindow *list = feature(w)->listWindow();
+            list->show();
+            QVERIFY2(screen.contains(list->frameGeometry()), qPrintable(rectText(list->frameGeometry())));
+            list->setGeometry(left);
+            list->hide();
+            places = readFile(feature(w)->windowPlacesPath());
+            QVERIFY(!places.isEmpty());
+        }
+        const auto reopened = [](const QByteArray &kept, const std::function<void(BomWindow *)> &check) {
+            CalculatorWindow again(true);
+            QVERIFY(QDir().mkpath(again.env->environment.userDataDir));
+            QFile file(feature(again)->windowPlacesPath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(kept);
+            file.close();
+            BomWindow *list = feature(again)->listWindow();
+            list->show();
+            check(list);
+        };
+        reopened(places, [&left](BomWindow *list) { QCOMPARE(list->geometry(), left); });
+        reopened("[BomWindow]\nx=879\ny=100\nwidth=840\nheight=400\n", [&screen](BomWindow *list) {
+            QVERIFY2(screen.contains(list->frameGeometry()), qPrintable(rectText(list->frameGeometry())));
+            QCOMPARE(list->frameGeometry().width(), screen.width()); // 840 and its borders, made smaller
+            QCOMPARE(list->height(), 400);
+        });
+        // A damaged file is no place: the window goes beside the calculator, on the screen.
+        reopened("[BomWindow]\nx=abc\n\xff\xfe\n", [&screen](BomWindow *list) {
+            QVERIFY2(screen.contains(list->frameGeometry()), qPrintable(rectText(list->frameGeometry())));
+        });
     }
 };
 

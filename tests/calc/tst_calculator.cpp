@@ -4,6 +4,7 @@
 #include "calculatorwindow.h"
 #include "fixturetables.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLocale>
@@ -223,6 +224,117 @@ private Q_SLOTS:
         w.type("Text3", QStringLiteral("2000"));
         w.type("Text5", QStringLiteral("3"));
         expectResults(w, QStringLiteral("21,0"), QStringLiteral("63,0"));
+    }
+
+    // No negative mass is ever shown, nor one made positive by two negative inputs: a length,
+    // a width, a count or an area below zero that the kind's rule reads clears both results
+    // with a note, until the inputs are sound again. An input the rule does not read changes
+    // nothing.
+    void negativeInputsClearTheResults_data()
+    {
+        QTest::addColumn<int>("toolbar");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QStringList>("sound"); // Text2, Text3, Text5, Text4
+        QTest::addColumn<QStringList>("negative");
+        QTest::addColumn<QString>("onePiece");
+        QTest::addColumn<QString>("total");
+        const QStringList angle{"", "1000", "2", ""};
+        QTest::newRow("length -5 mm") << 2 << 10 << angle << QStringList{"", "-5", "2", ""} << "10,5" << "21,0";
+        QTest::newRow("length -0,001 mm") << 2 << 10 << angle << QStringList{"", "-0,001", "2", ""} << "10,5" << "21,0";
+        QTest::newRow("pieces -2") << 2 << 10 << angle << QStringList{"", "1000", "-2", ""} << "10,5" << "21,0";
+        QTest::newRow("length and pieces both negative")
+            << 2 << 10 << angle << QStringList{"", "-1000", "-2", ""} << "10,5" << "21,0";
+        const QStringList sheet{"1500", "6000", "4", ""};
+        QTest::newRow("sheet width and length both negative")
+            << 5 << 1 << sheet << QStringList{"-1500", "-6000", "4", ""} << "" << "";
+        QTest::newRow("mesh area -2,5") << 3 << 4 << QStringList{"", "", "", "2,5"} << QStringList{"", "", "", "-2,5"}
+                                        << "" << "";
+    }
+    void negativeInputsClearTheResults()
+    {
+        QFETCH(int, toolbar);
+        QFETCH(int, button);
+        QFETCH(QStringList, sound);
+        QFETCH(QStringList, negative);
+        QFETCH(QString, onePiece);
+        QFETCH(QString, total);
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(toolbar, button);
+        const char *inputs[] = {"Text2", "Text3", "Text5", "Text4"};
+        const auto typeAll = [&](const QStringList &texts) {
+            for (int i = 0; i < 4; ++i)
+                w.type(inputs[i], texts.at(i));
+        };
+        typeAll(sound);
+        const QString soundOnePiece = w.text("Text6");
+        const QString soundTotal = w.text("Text7");
+        QVERIFY(!soundOnePiece.isEmpty());
+        if (!onePiece.isEmpty()) {
+            QCOMPARE(soundOnePiece, onePiece);
+            QCOMPARE(soundTotal, total);
+        }
+        typeAll(negative);
+        expectNote(w, QStringLiteral("меньше нуля"));
+        QVERIFY(w.env->messages.shown.isEmpty());
+        typeAll(sound);
+        expectResults(w, soundOnePiece, soundTotal);
+    }
+
+    // A negative input that the kind does not read (the width of an angle) changes nothing.
+    void negativeInputNotReadIsNoError()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10);
+        w.type("Text3", QStringLiteral("1000"));
+        w.type("Text5", QStringLiteral("2"));
+        w.type("Text2", QStringLiteral("-5"));
+        expectResults(w, QStringLiteral("10,5"), QStringLiteral("21,0"));
+    }
+
+    // The results are the computation's: typed keys do not change them, so the copy buttons
+    // copy the figures; they can still be selected and copied, and keep their look.
+    void resultsCannotBeTypedInto()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10);
+        w.type("Text3", QStringLiteral("1000"));
+        w.type("Text5", QStringLiteral("2"));
+        QLineEdit *total = w.get<QLineEdit>("Text7");
+        QApplication::setActiveWindow(w.window.get());
+        total->setFocus();
+        total->end(false);
+        QTest::keyClicks(total, QStringLiteral("999"));
+        QTest::keyClick(total, Qt::Key_Backspace);
+        QCOMPARE(total->text(), QStringLiteral("21,0"));
+        w.get<QPushButton>("Command2")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("21,0"));
+        total->selectAll();
+        QCOMPARE(total->selectedText(), QStringLiteral("21,0"));
+        QCOMPARE(total->palette().color(QPalette::Active, QPalette::Base), QColor(255, 192, 192));
+    }
+
+    // An input the kind does not read is drawn disabled, not in its bright designed colour, so
+    // that nobody types into it; the inputs it reads keep their colours.
+    void disabledInputsLookDisabled()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 2); // I-beams: length and pieces
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        const auto centreOf = [](QWidget *input) {
+            return input->grab().toImage().pixelColor(input->width() / 2, input->height() / 2);
+        };
+        const QColor orange(255, 192, 128);
+        const QColor yellow(255, 255, 192);
+        QVERIFY(!w.get<QLineEdit>("Text2")->isEnabled());
+        QVERIFY(!w.get<QLineEdit>("Text4")->isEnabled());
+        QCOMPARE(centreOf(w.get<QLineEdit>("Text3")), orange);
+        QVERIFY2(centreOf(w.get<QLineEdit>("Text2")) != orange, qPrintable(centreOf(w.get<QLineEdit>("Text2")).name()));
+        QVERIFY2(centreOf(w.get<QLineEdit>("Text4")) != yellow, qPrintable(centreOf(w.get<QLineEdit>("Text4")).name()));
+        QCOMPARE(centreOf(w.get<QLineEdit>("Text2")),
+                 QApplication::palette().color(QPalette::Disabled, QPalette::Base));
+        // The same input enabled by another kind takes its colour again.
+        w.choose(5, 1);
+        QCOMPARE(centreOf(w.get<QLineEdit>("Text2")), orange);
     }
 
     // A spacing of 0 in the welded mesh's row divides by zero: cleared and said so, whichever
