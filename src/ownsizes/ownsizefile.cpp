@@ -24,6 +24,23 @@ QString reason(const CsvProblem &problem, const QString &table)
     return QString();
 }
 
+// The 1-based lines (as the table reader counts them, cut at LF) whose bytes are no UTF-8: a
+// file saved in another encoding would be read with replacement marks and written back so.
+QList<int> linesNotInUtf8(const QByteArray &text)
+{
+    QList<int> lines;
+    int line = 1;
+    for (qsizetype start = 0; start <= text.size(); ++line) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        if (!QByteArrayView(text).sliced(start, end - start).isValidUtf8())
+            lines.append(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
 } // namespace
 
 OwnSizeFile OwnSizeFile::parse(const QByteArray &text, const QString &table, const QStringList &columns,
@@ -45,6 +62,10 @@ OwnSizeFile OwnSizeFile::parse(const QByteArray &text, const QString &table, con
     for (const CsvProblem &problem : reading.problems)
         if (const QString why = reason(problem, table); !why.isEmpty())
             bad(problem.line, why);
+    const QList<int> notUtf8 = linesNotInUtf8(text);
+    const QString notUtf8Reason = QStringLiteral("Знаки не в кодировке UTF-8: файл сохранён в другой кодировке?");
+    for (int line : notUtf8)
+        bad(line, notUtf8Reason);
     if (read.columns.isEmpty())
         return file;
     if (read.name != table) {
@@ -62,6 +83,8 @@ OwnSizeFile OwnSizeFile::parse(const QByteArray &text, const QString &table, con
             return file;
         }
     for (qsizetype i = 0; i < read.rows.size(); ++i) {
+        if (notUtf8.contains(read.rowLines.at(i)))
+            continue; // told of above; the copy of the file keeps its bytes
         QStringList row;
         row.reserve(columns.size());
         for (int at : from)

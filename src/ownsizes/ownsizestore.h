@@ -2,8 +2,8 @@
 
 #include "ownsizes/ownsizefile.h"
 #include "ownsizes/sizerule.h"
+#include "platform/filestamp.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -14,7 +14,9 @@ class UserMessages;
 // The user's own sizes of every table, one file a table in "<user data>/sizes/", named like the
 // table's source in data/tables. A file is read when its table is shown and again only when
 // it has changed on disk; it is written only when the user changes its table, atomically,
-// and a file that could not be read whole is first kept as "<file>.bak" beside it.
+// and a file that could not be read whole is first kept beside it as "<file>.bak" (or, that
+// name taken by an earlier copy, the next "<file>.N.bak"). A file that cannot be read at all is
+// not written over.
 class OwnSizeStore
 {
 public:
@@ -50,28 +52,24 @@ public:
     bool remove(const QString &table, int index);
 
 private:
-    struct Stamp
-    {
-        bool exists = false;
-        QDateTime modified;
-        qint64 size = 0;
-        bool operator==(const Stamp &) const = default;
-    };
     struct Table
     {
         QStringList columns;
         int baseRows = 0;
         SizeRule rule;
         OwnSizeFile file;
-        Stamp stamp;
+        FileStamp stamp;
+        bool damagedKept = false; // the damaged file as read has its copy already
+        bool unreadable = false;  // found, but none of it could be read
     };
 
-    static Stamp stampOf(const QString &path);
     void read(const QString &table, Table &known);
     bool save(const QString &table, OwnSizeFile changed);
-    void tellDamaged(const QString &path, const OwnSizeFile &file);
+    bool keepDamaged(const QString &path);
+    void tellDamaged(const QString &path, const OwnSizeFile &file, bool unreadable);
     void tellChangedOutside(const QString &path);
-    bool fail(const QString &path);
+    bool fail(const QString &path, const QString &why);
+    void failRead(const QString &path);
 
     QString m_directory;
     UserMessages *m_messages;

@@ -2,12 +2,16 @@
 // what becomes of a file that cannot be read whole or cannot be written.
 
 #include "ownsizes/ownsizestore.h"
+#include "platform/writefault.h"
 #include "recordingmessages.h"
+#include "tinyfilesystem.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -31,10 +35,15 @@ void put(const QString &path, const QByteArray &text)
 
 struct Store
 {
+    explicit Store(const QString &dataDir = QString())
+        : dir(dataDir.isEmpty() ? home.filePath(QStringLiteral("morvex")) : dataDir)
+    {
+    }
     QTemporaryDir home;
+    QString dir;
     RecordingMessages messages;
-    OwnSizeStore store{home.filePath(QStringLiteral("morvex")), &messages};
-    QString file() const { return home.filePath(QStringLiteral("morvex/sizes/z_profil.csv")); }
+    OwnSizeStore store{dir, &messages};
+    QString file() const { return dir + QStringLiteral("/sizes/z_profil.csv"); }
     QList<QStringList> read(int baseRows = 0) { return store.rows(Table, Columns, baseRows); }
 };
 
@@ -196,14 +205,13 @@ private Q_SLOTS:
         QCOMPARE(s.store.baseRows(Table), 17);
     }
 
-    // Nothing may be lost when a file cannot be written: neither the old file nor the copy of
-    // a damaged one, nor the rows the program holds.
+    // Nothing may be lost when a file cannot be written: neither the old file nor the rows the
+    // program holds.
     void aFailedWrite_data()
     {
         QTest::addColumn<QString>("blocked");   // what a directory stands in the way of
         QTest::addColumn<QByteArray>("before"); // the file as it was
         QTest::newRow("the file") << "file" << QByteArray();
-        QTest::newRow("the copy of a damaged file") << "copy" << Header + "1,2\n100,,,,5.1,\n";
         QTest::newRow("the directory") << "directory" << QByteArray();
     }
     void aFailedWrite()
@@ -217,8 +225,6 @@ private Q_SLOTS:
         s.messages.shown.clear();
         if (blocked == QStringLiteral("file"))
             QVERIFY(QDir().mkpath(s.file()));
-        else if (blocked == QStringLiteral("copy"))
-            QVERIFY(QDir().mkpath(s.file() + QStringLiteral(".bak")));
         else
             put(s.home.filePath(QStringLiteral("morvex/sizes")), "a file where the directory goes");
 
@@ -229,6 +235,122 @@ private Q_SLOTS:
         QCOMPARE(s.store.ownRows(Table), held);
         if (!before.isEmpty())
             QCOMPARE(contents(s.file()), before);
+    }
+
+    // A full disk, simulated under the writer and real on a tiny tmpfs: the old file stays
+    // whole, the rows held stay, the user is told the change was not kept, and a restart finds
+    // the sizes as they were.
+    void aFullDiskKeepsTheFile_data()
+    {
+        QTest::addColumn<bool>("real");
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("simulated, a sound file") << false << Header + "100,,,,5.1,\n";
+        QTest::newRow("simulated, a damaged file") << false << Header + "1,2\n100,,,,5.1,\n";
+        QTest::newRow("a full tmpfs, a sound file") << true << Header + "100,,,,5.1,\n";
+    }
+    void aFullDiskKeepsTheFile()
+    {
+        QFETCH(bool, real);
+        QFETCH(QByteArray, before);
+        TinyFileSystem disk;
+        if (real && !disk.mounted())
+            QSKIP("a tmpfs cannot be mounted here (it needs root in the test's namespace)");
+        Store s(real ? disk.filePath(QStringLiteral("morvex")) : QString());
+        put(s.file(), before);
+        const QList<QStringList> held = s.read();
+        s.messages.shown.clear();
+        std::optional<WriteFault> full;
+        if (real)
+            QVERIFY(disk.fill());
+        else
+            full.emplace(5);
+        QVERIFY(!s.store.add(Table, QStringList{"400", "", "", "", "18", ""}));
+        full.reset();
+        QCOMPARE(contents(s.file()), before);
+        QCOMPARE(s.store.ownRows(Table), held);
+        QCOMPARE(s.messages.shown.size(), 1);
+        const QString told = s.messages.shown.first().text;
+        QVERIFY2(told.contains(QStringLiteral("на диске нет места")) && told.contains(QStringLiteral("Изменение не сохранено")),
+                 qPrintable(told));
+        OwnSizeStore again(s.dir, &s.messages);
+        QCOMPARE(again.rows(Table, Columns, 0), held);
+    }
+
+    // Each damaged original is kept in a copy of its own: a file damaged again after its first
+    // copy leaves the first as it was and gets the next number; whatever already stands at a
+    // copy's name (here a folder) is passed over, never replaced.
+    void aFileDamagedTwiceKeepsBothOriginals()
+    {
+        Store s;
+        const QByteArray first = Header + "100,,,,5.1,\nпервая порча\n";
+        const QByteArray second = Header + "200,,,,9.6,\nвторая порча\n";
+        put(s.file(), first);
+        s.read();
+        QVERIFY(s.store.add(Table, {"300", "", "", "", "14", ""}));
+        put(s.file(), second);
+        QVERIFY(QDir().mkpath(s.file() + QStringLiteral(".2.bak")));
+        s.read();
+        QCOMPARE(s.messages.shown.size(), 2);
+        QVERIFY2(s.messages.shown.last().text.contains(QStringLiteral("«z_profil.csv.3.bak»")),
+                 qPrintable(s.messages.shown.last().text));
+        QVERIFY(s.store.add(Table, {"400", "", "", "", "18", ""}));
+        QCOMPARE(contents(s.file() + QStringLiteral(".bak")), first);
+        QCOMPARE(contents(s.file() + QStringLiteral(".3.bak")), second);
+        QVERIFY(QFileInfo(s.file() + QStringLiteral(".2.bak")).isDir());
+        QCOMPARE(contents(s.file()), Header + "200,,,,9.6,\n400,,,,18,\n");
+    }
+
+    // Bytes that are no UTF-8 (a file saved in cp1251) are damage: told with their line, the
+    // line left out rather than read with replacement marks, and the file kept before the
+    // first rewrite.
+    void bytesThatAreNoUtf8AreDamage()
+    {
+        Store s;
+        const QByteArray damaged = Header + "100,,,,5.1,\n\xcf\xf0\xee\xf4\xe8\xeb\xfc,,,,9.6,\n";
+        put(s.file(), damaged);
+        QCOMPARE(s.read(), (QList<QStringList>{{"100", "", "", "", "5.1", ""}}));
+        QCOMPARE(s.messages.shown.size(), 1);
+        QVERIFY2(s.messages.shown.first().text.contains(QStringLiteral("строка 4: Знаки не в кодировке UTF-8")),
+                 qPrintable(s.messages.shown.first().text));
+        QVERIFY(s.store.add(Table, {"300", "", "", "", "14", ""}));
+        QCOMPARE(contents(s.file() + QStringLiteral(".bak")), damaged);
+        QVERIFY(!contents(s.file()).contains("\xef\xbf\xbd"));
+    }
+
+    // A damaged file that cannot be read again for its copy (no right to read it, too large)
+    // is not written over, and the message says reading failed, not writing.
+    void aFileThatCannotBeReadIsNotWrittenOver_data()
+    {
+        QTest::addColumn<QString>("why");
+        QTest::newRow("no right to read") << "mode 000";
+        QTest::newRow("too large") << "too large";
+    }
+    void aFileThatCannotBeReadIsNotWrittenOver()
+    {
+        QFETCH(QString, why);
+        if (why == QStringLiteral("mode 000") && ::geteuid() == 0)
+            QSKIP("the superuser reads files without read permission");
+        Store s;
+        QByteArray before = Header + "100,,,,5.1,\n";
+        if (why == QStringLiteral("too large"))
+            while (before.size() <= OwnSizeStore::MaxFileSize)
+                before += QByteArray("100,,,,5.1,\n").repeated(64 * 1024);
+        put(s.file(), before);
+        if (why == QStringLiteral("mode 000"))
+            QVERIFY(QFile::setPermissions(s.file(), QFileDevice::Permissions()));
+        s.read();
+        QCOMPARE(s.messages.shown.size(), 1);
+        QVERIFY2(s.messages.shown.first().text.contains(QStringLiteral("Файл не будет перезаписан")),
+                 qPrintable(s.messages.shown.first().text));
+        s.messages.shown.clear();
+        QVERIFY(!s.store.add(Table, {"300", "", "", "", "14", ""}));
+        QFile::setPermissions(s.file(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(s.messages.shown.size(), 1);
+        QVERIFY2(s.messages.shown.first().text.startsWith(
+                     QStringLiteral("Не могу прочитать «%1»").arg(QDir::toNativeSeparators(s.file()))),
+                 qPrintable(s.messages.shown.first().text));
+        QCOMPARE(QFileInfo(s.file()).size(), qint64(before.size()));
+        QVERIFY(!QFileInfo::exists(s.file() + QStringLiteral(".bak")));
     }
 };
 
