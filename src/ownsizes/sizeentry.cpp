@@ -1,7 +1,10 @@
 #include "ownsizes/sizeentry.h"
 
 #include "catalogue/recordsetmodel.h"
+#include "calc/readnumber.h"
 #include "catalogue/recordsource.h"
+
+#include <cmath>
 
 SizeEntry::SizeEntry(const RecordSource &source, const QStringList &tableColumns, SizeRule rule,
                      int position, QStringList start, QSet<int> textColumns)
@@ -35,11 +38,25 @@ QString SizeEntry::startText(int field) const
 SizeEntry::Outcome SizeEntry::accept(const QStringList &typed) const
 {
     QStringList row = m_start;
+    const QList<int> ruled = m_rule.readColumns(m_position);
     for (int field = 0; field < m_fields.size(); ++field) {
         const int column = m_fields.at(field);
         QString text = typed.value(field).trimmed();
-        if (!m_textColumns.contains(column))
-            text = normalisedNumber(text).value_or(text);
+        if (!m_textColumns.contains(column) && !text.isEmpty()) {
+            // A column the base fills with numbers takes a number, which the grid and the
+            // search read as one; the columns the mass is worked out from are the rule's to
+            // refuse, in its own words.
+            const std::optional<QString> number = normalisedNumber(text);
+            const bool finite = number && std::isfinite(ReadNumber(*number));
+            if (finite)
+                text = *number;
+            else if (!ruled.contains(column))
+                return {std::nullopt,
+                        (number ? QStringLiteral("Число в поле «%1» слишком велико.")
+                                : QStringLiteral("В поле «%1» должно стоять число."))
+                            .arg(m_columns.at(column)),
+                        field};
+        }
         row[column] = text;
     }
     if (const std::optional<SizeRule::Fault> fault = m_rule.check(row, m_position))

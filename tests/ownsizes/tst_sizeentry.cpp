@@ -59,7 +59,6 @@ private Q_SLOTS:
         QTest::newRow("points") << QStringList{"10", "0.785", "0.617"} << QStringList{"10", "0.785", "0.617", ""};
         QTest::newRow("commas") << QStringList{"10,5", "0,785", "0,617"} << QStringList{"10.5", "0.785", "0.617", ""};
         QTest::newRow("blanks") << QStringList{" 1 200 ", "", " ,5 "} << QStringList{"1200", "", "0.5", ""};
-        QTest::newRow("words stay") << QStringList{"10,5 мм", "1,2,3", "0.617"} << QStringList{"10,5 мм", "1,2,3", "0.617", ""};
     }
     void rowsMadeOfTheTyping()
     {
@@ -68,6 +67,33 @@ private Q_SLOTS:
         const SizeEntry::Outcome outcome = entry(RoundSource, Round).accept(typed);
         QVERIFY2(outcome.row, qPrintable(outcome.message));
         QCOMPARE(*outcome.row, row);
+    }
+
+    // A column the base fills with numbers takes only a finite number; the mass's column is
+    // the rule's, which says so in its words.
+    void aNumberColumnRefusesWhatIsNoNumber_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("field");
+        QTest::newRow("a word") << QStringList{"10,5 мм", "", "0.617"} << "В поле «Диаметр, мм» должно стоять число." << 0;
+        QTest::newRow("two commas") << QStringList{"10", "1,2,3", "0.617"} << "В поле «Площадь» должно стоять число." << 1;
+        QTest::newRow("beyond doubles") << QStringList{"1e400", "", "0.617"} << "Число в поле «Диаметр, мм» слишком велико." << 0;
+        QTest::newRow("the mass, beyond doubles")
+            << QStringList{"10", "", "1e400"} << "В поле «Масса 1м, кГ» должно стоять положительное число." << 2;
+    }
+    void aNumberColumnRefusesWhatIsNoNumber()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, message);
+        QFETCH(int, field);
+        const SizeEntry::Outcome outcome = entry(RoundSource, Round).accept(typed);
+        QVERIFY(!outcome.row);
+        QCOMPARE(outcome.message, message);
+        QCOMPARE(outcome.field, field);
+        // The same words in columns the base fills with words are taken as typed.
+        const SizeEntry::Outcome words = entry(RoundSource, Round, {}, {0, 1}).accept(typed);
+        QCOMPARE(bool(words.row), field != 2);
     }
 
     void aColumnOfWordsKeepsItsComma()
