@@ -133,6 +133,13 @@ Outcome FromMass(const std::optional<CalcState> &state, const CellReader &cell, 
     outcome.value = value.value;
     if (value.status != Status::Ok)
         return outcome;
+    // A length or area is applied as the input's text: one that text writes as 0 would give
+    // no mass at all, not the mass typed.
+    if ((outcome.rule == MassRule::ByLength || outcome.rule == MassRule::PerArea)
+        && ReadNumber(InputText(outcome.value, QLocale::c())) == 0) {
+        outcome.status = Status::TooSmall;
+        return outcome;
+    }
 
     if (outcome.rule == MassRule::PerPiece || outcome.rule == MassRule::SmoothSheet
         || outcome.rule == MassRule::RibbedSheet) {
@@ -164,6 +171,8 @@ QString Message(Status status)
     case Status::NoPieces: return QStringLiteral("Количество штук должно быть больше нуля.");
     case Status::NoSheetSize: return QStringLiteral("Ширина и длина листа должны быть больше нуля.");
     case Status::TooLarge: return QStringLiteral("Слишком большое значение: пересчёт невозможен.");
+    case Status::TooSmall:
+        return QStringLiteral("Слишком малая масса: ответ меньше самого малого числа, которое можно ввести.");
     }
     return QString();
 }

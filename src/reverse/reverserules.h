@@ -25,6 +25,7 @@ enum class Status {
     NoPieces,      // by length: a count of pieces of 0 or less
     NoSheetSize,   // sheets: a width or length of 0 or less
     TooLarge,      // the answer is beyond the range of numbers
+    TooSmall,      // a length or area so small that the input would take it as 0
 };
 
 // A reverse rule's answer: the value when the status is Ok.

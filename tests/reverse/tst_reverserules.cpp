@@ -281,6 +281,9 @@ private Q_SLOTS:
                                                << Status::TooLarge;
         QTest::newRow("pieces 0") << true << 2 << 0 << pipe << QStringList{"100", "", "0", "", ""}
                                   << Status::NoPieces;
+        // 1e-20 kg of a pipe of 4.62 kg/m is 2e-18 mm: the input would take it as 0 mm.
+        QTest::newRow("a length too small to type") << true << 2 << 0 << pipe << QStringList{"1e-20", "", "", "", ""}
+                                                    << Status::TooSmall;
         QTest::newRow("sheet without a width") << true << 0 << 3 << QStringList{"10"}
                                                << QStringList{"100", "", "", "", "6000"} << Status::NoSheetSize;
     }
