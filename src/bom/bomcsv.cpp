@@ -57,6 +57,43 @@ std::optional<QStringList> splitLine(const QString &line)
     return fields;
 }
 
+// A text that begins, past any apostrophes, with a sign a spreadsheet starts a formula with.
+bool formulaAfterApostrophes(const QString &field)
+{
+    qsizetype at = 0;
+    while (at < field.size() && field.at(at) == QLatin1Char('\''))
+        ++at;
+    return at < field.size() && QStringLiteral("=+-@").contains(field.at(at));
+}
+
+bool isTextColumn(int column)
+{
+    return column == BomTable::Name || column == BomTable::Standard || column == BomTable::Size;
+}
+
+// A spreadsheet opening the file would run a text cell beginning with "=", "+", "-" or "@" as
+// a formula: such a text is written after an apostrophe, which spreadsheets take as "text".
+// A text that already begins with apostrophes before such a sign gets one more, so reading
+// takes exactly one off and gives every text back as it was.
+QString protectedText(const QString &field)
+{
+    return formulaAfterApostrophes(field) ? QLatin1Char('\'') + field : field;
+}
+
+QString unprotectedText(const QString &field)
+{
+    return field.startsWith(QLatin1Char('\'')) && formulaAfterApostrophes(field) ? field.mid(1) : field;
+}
+
+QStringList fileFields(const BillOfMaterials &list, int position)
+{
+    QStringList fields = BomTable::itemFields(list, position, fileLocale());
+    for (int column = 0; column < fields.size(); ++column)
+        if (isTextColumn(column))
+            fields[column] = protectedText(fields.at(column));
+    return fields;
+}
+
 } // namespace
 
 QString joinFields(const QStringList &fields, QChar separator)
@@ -74,8 +111,13 @@ QByteArray write(const BillOfMaterials &list)
     text += QChar(0xFEFF);
     text += joinFields(BomTable::headings(list.items()), QLatin1Char(';')) + QStringLiteral("\r\n");
     for (int i = 0; i < list.count(); ++i)
-        text += joinFields(BomTable::itemFields(list, i, fileLocale()), QLatin1Char(';')) + QStringLiteral("\r\n");
+        text += joinFields(fileFields(list, i), QLatin1Char(';')) + QStringLiteral("\r\n");
     return text.toUtf8();
+}
+
+QString itemKey(const BillOfMaterials &list, int position)
+{
+    return joinFields(fileFields(list, position).mid(1), QLatin1Char(';'));
 }
 
 Parsed parse(const QByteArray &bytes)
@@ -94,11 +136,14 @@ Parsed parse(const QByteArray &bytes)
             continue;
         if (i == 0 && line.startsWith(QStringLiteral("№")))
             continue;
-        const std::optional<QStringList> fields = splitLine(line);
+        std::optional<QStringList> fields = splitLine(line);
         if (!fields || fields->size() != FieldCount) {
             parsed.damaged.append(i + 1);
             continue;
         }
+        for (int column = 0; column < FieldCount; ++column)
+            if (isTextColumn(column))
+                (*fields)[column] = unprotectedText(fields->at(column));
         parsed.lines.append({i + 1, *fields});
     }
     return parsed;

@@ -10,12 +10,17 @@
 // kept between runs: UTF-8 with a byte-order mark, fields separated by ";", decimal commas, a
 // heading line, one line per item in the order shown (grouped), masses in kilograms with three
 // decimals and the item's total last. A field holding ";", a quote or a line break is quoted,
-// its quotes doubled.
+// its quotes doubled. A text (name, standard, size) that a spreadsheet would take for a formula
+// is written after an apostrophe, which reading takes off again.
 namespace BomCsv {
 
 inline constexpr int FieldCount = 8;
 
 QByteArray write(const BillOfMaterials &list);
+
+// An item's line as the file writes it, without its number: what tells two items of a file
+// apart.
+QString itemKey(const BillOfMaterials &list, int position);
 
 struct Line
 {

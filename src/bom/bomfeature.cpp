@@ -45,6 +45,7 @@ double input(const Form1 &window, const char *name)
 BomFeature::BomFeature(Form1 &window)
     : QObject(&window)
     , m_window(window)
+    , m_kept(BomStore::keptListPath(window.environment().userDataDir))
 {
     setObjectName(QStringLiteral("BomFeature"));
     connect(&m_list, &BillOfMaterials::changed, this, &BomFeature::saveKeptList);
@@ -98,7 +99,7 @@ BillOfMaterials &BomFeature::list()
 
 QString BomFeature::keptListPath() const
 {
-    return BomStore::keptListPath(m_window.environment().userDataDir);
+    return m_kept.path();
 }
 
 QString BomFeature::windowPlacesPath() const
@@ -121,27 +122,27 @@ void BomFeature::ensureLoaded()
     if (m_loaded)
         return;
     m_loaded = true;
-    const BomStore::Loaded loaded = BomStore::load(keptListPath(), rows());
-    if (!loaded.found)
-        return;
-    m_list.load(loaded.result.items);
-    if (!loaded.readable || !loaded.result.skipped.isEmpty())
-        m_window.environment().messages->critical(BomStore::damagedMessage(keptListPath(), loaded),
-                                                   ErrorTitle);
+    const KeptList::Outcome outcome = m_kept.load(m_list, rows());
+    if (!outcome.message.isEmpty())
+        m_window.environment().messages->critical(outcome.message, ErrorTitle);
 }
 
 void BomFeature::saveKeptList()
 {
-    QString error;
-    if (BomStore::save(m_list, keptListPath(), &error)) {
+    const KeptList::Outcome outcome = m_kept.save(m_list, rows());
+    m_saveNote = outcome.message;
+    if (!outcome.error) {
         m_saveFailed = false;
+        if (outcome.merged)
+            tell(outcome.message);
         return;
     }
-    // Said once, not after every change that fails the same way.
-    if (!m_saveFailed)
-        m_window.environment().messages->critical(
-            QStringLiteral("Не могу сохранить спецификацию в %1: %2").arg(QDir::toNativeSeparators(keptListPath()), error),
-            ErrorTitle);
+    // In a box once, then at the foot of the list window after every change that fails the
+    // same way: each change not kept is told of, without a box for each.
+    if (m_saveFailed)
+        tell(outcome.message);
+    else
+        m_window.environment().messages->critical(outcome.message, ErrorTitle);
     m_saveFailed = true;
 }
 
@@ -218,7 +219,9 @@ bool BomFeature::addCurrent()
         window->show();
     }
     window->selectItem(position);
-    window->showStatus(QStringLiteral("Добавлено: %1 %2, %3 кг")
-                           .arg(item->name, BomDesignation::designation(*item), BomTable::mass(item->total)));
+    // What the saving had to say stays in view: the line added may not be in the file.
+    const QString added = QStringLiteral("Добавлено: %1 %2, %3 кг")
+                              .arg(item->name, BomDesignation::designation(*item), BomTable::mass(item->total));
+    window->showStatus(m_saveNote.isEmpty() ? added : added + QStringLiteral(". ") + m_saveNote);
     return true;
 }

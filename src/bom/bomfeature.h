@@ -3,6 +3,7 @@
 #include "bom/billofmaterials.h"
 #include "bom/bomcapture.h"
 #include "bom/bomrestore.h"
+#include "bom/keptlist.h"
 
 #include <QObject>
 #include <QPointer>
@@ -52,8 +53,10 @@ private:
 
     Form1 &m_window;
     BillOfMaterials m_list;
+    KeptList m_kept;
     std::unique_ptr<BaseKindRows> m_rows;
     QPointer<BomWindow> m_listWindow;
     bool m_loaded = false;
     bool m_saveFailed = false;
+    QString m_saveNote; // what the last saving told: a failure, a merge; empty for neither
 };

@@ -49,7 +49,9 @@ struct SizeRow
     ProductOption option;
 };
 
-using SizeIndex = QHash<QString, SizeRow>;
+// Every row of a designation, in table order: the base's first, then the user's own sizes,
+// which may repeat a base designation with figures of their own.
+using SizeIndex = QHash<QString, QList<SizeRow>>;
 
 QString kindId(const Catalogue::Kind &kind)
 {
@@ -61,8 +63,8 @@ SizeIndex indexOf(const Catalogue::Kind &kind, const QList<QStringList> &rows)
     SizeIndex index;
     for (int r = 0; r < rows.size(); ++r)
         for (ProductOption option : BomDesignation::optionsFor(kind, r))
-            index.insert(BomDesignation::key(BomDesignation::rowDesignation(kind, rows.at(r), option, QLocale::c())),
-                         {r, option});
+            index[BomDesignation::key(BomDesignation::rowDesignation(kind, rows.at(r), option, QLocale::c()))]
+                .append({r, option});
     return index;
 }
 
@@ -103,12 +105,28 @@ public:
         const auto found = index.constFind(BomDesignation::key(size));
         if (found == index.cend())
             return std::nullopt;
-        const QStringList &cells = rows->at(found->row);
-        const std::optional<CalcState> state = stateFor(*kind, found->row, cells, found->option);
+        // Of rows that share the designation, the one whose mass of a piece the line wrote:
+        // an item made from the base's row stays the base's beside an own size of the same
+        // name, and the other way round. The first that gives an item where none matches.
+        std::optional<BomItem> first;
+        for (const SizeRow &candidate : *found) {
+            std::optional<BomItem> made = itemOf(*kind, rows->at(candidate.row), candidate, inputs, f);
+            if (made && BomTable::mass(made->onePiece, m_fileLocale) == f.at(BomTable::OnePiece).trimmed())
+                return made;
+            if (!first)
+                first = std::move(made);
+        }
+        return first;
+    }
+
+private:
+    std::optional<BomItem> itemOf(const Catalogue::Kind &kind, const QStringList &cells, const SizeRow &row,
+                                  const CalcInputs &inputs, const QStringList &f)
+    {
+        const std::optional<CalcState> state = stateFor(kind, row.row, cells, row.option);
         if (!state)
             return std::nullopt;
-
-        BomCapture capture{*kind, found->row, cells, *state, inputs};
+        BomCapture capture{kind, row.row, cells, *state, inputs};
         const MassRule rule = MassRuleOf(*state);
         const std::optional<double> length = figure(f.at(BomTable::Length));
         const std::optional<double> pieces = figure(f.at(BomTable::Quantity));
@@ -122,14 +140,12 @@ public:
             capture.inputs.length = *length;
         if (rule != MassRule::PerArea)
             capture.inputs.pieces = *pieces;
-
         std::optional<BomItem> item = makeItem(capture);
         if (!item || item->standard != f.at(BomTable::Standard).trimmed())
             return std::nullopt;
         return item;
     }
 
-private:
     const SizeIndex &sizeIndex(const Catalogue::Kind &kind, const QList<QStringList> &rows)
     {
         const QString id = kindId(kind);
@@ -140,6 +156,8 @@ private:
     }
 
     BomKindRows &m_rows;
+    // The list file's masses are written with decimal commas whatever the region.
+    const QLocale m_fileLocale{QLocale::Russian, QLocale::Russia};
     QHash<QString, Catalogue::Kind> m_kinds;
     QHash<QString, SizeIndex> m_indexes;
 };

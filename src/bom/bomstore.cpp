@@ -2,11 +2,10 @@
 
 #include "bom/bomcsv.h"
 #include "platform/regularfile.h"
+#include "platform/safefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace BomStore {
 
@@ -20,7 +19,7 @@ QString keptListPath(const QString &userDataDir)
     return QDir(userDataDir).filePath(KeptListFileName);
 }
 
-Loaded load(const QString &path, BomKindRows &rows)
+Loaded load(const QString &path, BomKindRows &rows, QByteArray *bytes)
 {
     Loaded loaded;
     const QFileInfo info(path);
@@ -33,6 +32,8 @@ Loaded load(const QString &path, BomKindRows &rows)
     if (contents.status != RegularFile::Status::Read)
         return loaded;
     loaded.readable = true;
+    if (bytes)
+        *bytes = contents.bytes;
     loaded.result = BomRestore::restore(BomCsv::parse(contents.bytes), rows);
     return loaded;
 }
@@ -45,13 +46,9 @@ bool save(const BillOfMaterials &list, const QString &path, QString *error)
         return false;
     };
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return fail(QStringLiteral("не могу создать папку %1").arg(QFileInfo(path).absolutePath()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    file.write(BomCsv::write(list));
-    if (!file.commit())
-        return fail(file.errorString());
+        return fail(QStringLiteral("не могу создать папку %1").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
+    if (const QString why = SafeFile::write(path, BomCsv::write(list)); !why.isEmpty())
+        return fail(why);
     return true;
 }
 

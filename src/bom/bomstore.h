@@ -23,9 +23,11 @@ struct Loaded
     BomRestore::Result result;
 };
 
-Loaded load(const QString &path, BomKindRows &rows);
+// Reads a list file; bytes, when given, receive what was read.
+Loaded load(const QString &path, BomKindRows &rows, QByteArray *bytes = nullptr);
 
-// Writes the list; false with the reason when it cannot be written. Creates the directory.
+// Writes the list through SafeFile (the old file stays whole when that fails); false with the
+// reason when it cannot be written. Creates the directory.
 bool save(const BillOfMaterials &list, const QString &path, QString *error = nullptr);
 
 // The one message for a file read only in part (skipped lines named), or unreadable.
