@@ -2,7 +2,9 @@
 
 #include "bom/bomtable.h"
 
-#include <QFile>
+#include "platform/safefile.h"
+
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -199,14 +201,11 @@ int render(const BillOfMaterials &list, QPagedPaintDevice &device)
 
 bool writePdf(const BillOfMaterials &list, const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    // Drawn in memory and written whole through SafeFile: a file replaced is never left cut.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&document);
         writer.setResolution(300);
         writer.setTitle(QStringLiteral("Спецификация"));
         writer.setCreator(QStringLiteral("Morvex Steel Mass Calculator 2.0"));
@@ -217,9 +216,9 @@ bool writePdf(const BillOfMaterials &list, const QString &path, QString *error)
             return false;
         }
     }
-    if (!file.flush()) {
+    if (const QString why = SafeFile::write(path, document.data()); !why.isEmpty()) {
         if (error)
-            *error = file.errorString();
+            *error = why;
         return false;
     }
     return true;

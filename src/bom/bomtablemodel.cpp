@@ -106,10 +106,21 @@ bool BomTableModel::setData(const QModelIndex &index, const QVariant &value, int
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    const std::optional<double> figure = BomTable::readFigure(value.toString());
-    if (!figure)
+    // The view puts the old value back on a refusal: the user is told why, or the typing
+    // would seem lost.
+    const QString text = value.toString().trimmed();
+    const std::optional<double> figure = BomTable::readFigure(text);
+    if (!figure) {
+        Q_EMIT refused(QStringLiteral("«%1» не принято: нужно число не меньше нуля.").arg(text));
         return false;
+    }
     const int position = itemAt(index.row());
-    return index.column() == BomTable::Length ? m_list.setLength(position, *figure)
-                                              : m_list.setQuantity(position, *figure);
+    const BomItem &item = m_list.items().at(position);
+    const bool length = index.column() == BomTable::Length;
+    if (*figure == (length ? item.lengthValue() : item.inputs.pieces))
+        return false; // the same value: nothing to change, nothing to tell
+    if (length ? m_list.setLength(position, *figure) : m_list.setQuantity(position, *figure))
+        return true;
+    Q_EMIT refused(QStringLiteral("«%1» не принято: с таким значением масса не вычисляется.").arg(text));
+    return false;
 }

@@ -31,6 +31,10 @@ public:
     // The line of a list position.
     int rowOf(int position) const;
 
+Q_SIGNALS:
+    // An edit of a length or quantity was not taken, and why, in the program's words.
+    void refused(const QString &why);
+
 private:
     void rebuild();
 

@@ -7,6 +7,8 @@
 #include "bom/bomstore.h"
 #include "bom/bomtable.h"
 #include "bom/bomtablemodel.h"
+#include "bom/sheettextlimit.h"
+#include "platform/safefile.h"
 #include "platform/usermessages.h"
 #include "ui/twips.h"
 
@@ -29,6 +31,9 @@ const QString ErrorTitle = QStringLiteral("Ошибка");
 // What an export says when its file cannot be written, and when it has been.
 const QString WriteFailed = QStringLiteral("Не могу записать файл %1");
 const QString Written = QStringLiteral("Записано в %1");
+// The largest workbook read back from its temporary file: a list of ten thousand items makes
+// about a megabyte.
+constexpr qint64 MaxWorkbookSize = 256 * 1024 * 1024;
 
 // The window's first size, in twips: about as wide as an A4 page's table reads well.
 constexpr int WindowWidth = 12600;
@@ -68,6 +73,7 @@ BomWindow::BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource ro
     m_table->horizontalHeader()->setSectionResizeMode(BomTable::Name, QHeaderView::Stretch);
     setCentralWidget(m_table);
     connect(m_model, &QAbstractItemModel::modelReset, this, &BomWindow::spanLines);
+    connect(m_model, &BomTableModel::refused, this, &BomWindow::showStatus);
     spanLines();
 
     auto *tools = addToolBar(QStringLiteral("Команды"));
@@ -238,10 +244,26 @@ void BomWindow::exportXlsx()
     BomExporter *workbooks = exporter(QStringLiteral("Не могу записать спецификацию в Excel"));
     if (!workbooks)
         return;
+    BomSheet::Sheet sheet = BomSheet::layout(m_list);
+    const int cut = SheetTextLimit::cutLongTexts(sheet);
+    // Said with the success, so the cut is never a silent loss.
+    const QString written = cut == 0 ? Written
+                                     : Written + QStringLiteral(". Текст длиннее %1 знаков не вмещается в ячейку "
+                                                                "Excel и обрезан в ячейках: %2")
+                                                     .arg(QLocale().toString(SheetTextLimit::MaxCharacters))
+                                                     .arg(cut);
     writeChosenFile({QStringLiteral("Спецификация в Excel"), QStringLiteral("Книга Excel (*.xlsx)"),
-                     QStringLiteral("xlsx"), WriteFailed, Written},
-                    [this, workbooks](const QString &path, QString *error) {
-                        return workbooks->writeWorkbook(BomSheet::layout(m_list), path, error);
+                     QStringLiteral("xlsx"), WriteFailed, written},
+                    [workbooks, &sheet](const QString &path, QString *error) {
+                        // The library writes only to a file name: into a file beside the
+                        // target, which takes the target's place only when it is whole.
+                        *error = SafeFile::writeProduced(path, MaxWorkbookSize, [&](const QString &temporary) {
+                            QString why;
+                            if (workbooks->writeWorkbook(sheet, temporary, &why))
+                                return QString();
+                            return why.isEmpty() ? QStringLiteral("книга не записана") : why;
+                        });
+                        return error->isEmpty();
                     });
 }
 

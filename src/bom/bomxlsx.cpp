@@ -46,21 +46,46 @@ Formats makeFormats(lxw_workbook *book)
     return f;
 }
 
-void writeCell(lxw_worksheet *sheet, const Cell &cell, lxw_format *format)
+// The library refuses a cell it cannot hold (a text too long) and writes the rest: every
+// refusal is kept, so the workbook is not reported written without it.
+lxw_error writeCell(lxw_worksheet *sheet, const Cell &cell, lxw_format *format)
 {
     const QByteArray text = cell.text.toUtf8();
-    if (cell.merged()) {
-        worksheet_merge_range(sheet, cell.row, cell.column, cell.row, cell.lastColumn, text.constData(), format);
-        return;
-    }
+    if (cell.merged())
+        return worksheet_merge_range(sheet, cell.row, cell.column, cell.row, cell.lastColumn, text.constData(), format);
     switch (cell.type) {
-    case Cell::Type::Text: worksheet_write_string(sheet, cell.row, cell.column, text.constData(), format); break;
-    case Cell::Type::Number: worksheet_write_number(sheet, cell.row, cell.column, cell.number, format); break;
-    case Cell::Type::Blank: worksheet_write_blank(sheet, cell.row, cell.column, format); break;
+    case Cell::Type::Text: return worksheet_write_string(sheet, cell.row, cell.column, text.constData(), format);
+    case Cell::Type::Number: return worksheet_write_number(sheet, cell.row, cell.column, cell.number, format);
+    case Cell::Type::Blank: return worksheet_write_blank(sheet, cell.row, cell.column, format);
     case Cell::Type::Formula:
-        worksheet_write_formula_num(sheet, cell.row, cell.column, text.constData(), format, cell.number);
-        break;
+        return worksheet_write_formula_num(sheet, cell.row, cell.column, text.constData(), format, cell.number);
     }
+    return LXW_NO_ERROR;
+}
+
+// The library's reasons, which are English and name its own workings, in the program's words.
+QString reasonOf(lxw_error error)
+{
+    switch (error) {
+    case LXW_NO_ERROR: return QString();
+    case LXW_ERROR_MEMORY_MALLOC_FAILED: return QStringLiteral("не хватило памяти");
+    case LXW_ERROR_CREATING_XLSX_FILE: return QStringLiteral("не могу создать файл книги");
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE: return QStringLiteral("не могу записать временный файл книги");
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE: return QStringLiteral("ошибка записи файла книги (нет места на диске?)");
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return QStringLiteral("в ячейке больше 32767 знаков, столько Excel не вмещает");
+    default: break;
+    }
+    return QStringLiteral("книга не записана (ошибка %1 библиотеки libxlsxwriter)").arg(int(error));
+}
+
+void fail(QString *error, lxw_error reason)
+{
+    if (error)
+        *error = reasonOf(reason);
 }
 
 // libxlsxwriter writes numbers, column widths and margins into the workbook's XML with the C
@@ -91,8 +116,7 @@ bool write(const BomSheet::Sheet &sheet, const QString &path, QString *error)
     const CNumericLocale numbersInFile;
     lxw_workbook *book = workbook_new(QFile::encodeName(path).constData());
     if (!book) {
-        if (error)
-            *error = QStringLiteral("не могу создать файл");
+        fail(error, LXW_ERROR_CREATING_XLSX_FILE);
         return false;
     }
     lxw_worksheet *worksheet = workbook_add_worksheet(book, sheet.name.toUtf8().constData());
@@ -102,12 +126,13 @@ bool write(const BomSheet::Sheet &sheet, const QString &path, QString *error)
     worksheet_set_paper(worksheet, PaperA4);
     worksheet_fit_to_pages(worksheet, 1, 0);
     worksheet_repeat_rows(worksheet, sheet.headingRow, sheet.headingRow);
+    lxw_error refused = LXW_NO_ERROR;
     for (const Cell &cell : sheet.cells)
-        writeCell(worksheet, cell, formats[int(cell.style)]);
-    const lxw_error result = workbook_close(book);
-    if (result != LXW_NO_ERROR) {
-        if (error)
-            *error = QString::fromUtf8(lxw_strerror(result));
+        if (const lxw_error result = writeCell(worksheet, cell, formats[int(cell.style)]); refused == LXW_NO_ERROR)
+            refused = result;
+    const lxw_error closed = workbook_close(book);
+    if (refused != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
+        fail(error, refused != LXW_NO_ERROR ? refused : closed);
         return false;
     }
     return true;

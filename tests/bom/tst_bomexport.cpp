@@ -7,7 +7,10 @@
 #include "bom/bomexportplugin.h"
 #include "bom/bomprint.h"
 #include "bom/bomwindow.h"
+#include "bom/sheettextlimit.h"
 #include "externaltools.h"
+#include "platform/writefault.h"
+#include "tinyfilesystem.h"
 #include "recordingchooser.h"
 #include "recordingmessages.h"
 #include "recordingprinter.h"
@@ -15,7 +18,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QTimer>
 #include <QLibraryInfo>
 #include <QMap>
 #include <QRegularExpression>
@@ -396,6 +402,156 @@ private Q_SLOTS:
         QCOMPARE(w.messages.shown.size(), 3);
         QCOMPARE(w.messages.shown.at(2).text, w.messages.shown.at(0).text);
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{QStringLiteral("list.pdf")});
+    }
+
+    // An export over an existing file on a full disk (simulated under the writer, or a real
+    // full tmpfs) never damages the file it would replace, and says it failed, never that it
+    // wrote.
+    void anExportNeverDamagesTheFileItReplaces_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("real");
+        QTest::addColumn<QString>("failed");
+        for (const bool real : {false, true}) {
+            const char *disk = real ? "a full tmpfs" : "a simulated full disk";
+            QTest::addRow("CSV, %s", disk) << "csv" << real << "Не могу сохранить файл %1: ";
+            QTest::addRow("PDF, %s", disk) << "pdf" << real << "Не могу записать файл %1: ";
+            QTest::addRow("XLSX, %s", disk) << "xlsx" << real << "Не могу записать файл %1: ";
+        }
+    }
+    void anExportNeverDamagesTheFileItReplaces()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, real);
+        QFETCH(QString, failed);
+        TinyFileSystem disk(256);
+        if (real && !disk.mounted())
+            QSKIP("a tmpfs cannot be mounted here (it needs root in the test's namespace)");
+        QTemporaryDir dir;
+        const QString folder = real ? disk.path() : dir.path();
+        const QString path = folder + QStringLiteral("/list.") + command;
+        const QByteArray before(3000, 'o');
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            QCOMPARE(old.write(before), before.size());
+        }
+        Items items;
+        BillOfMaterials list;
+        fill(list, items);
+        ListWindow w(list);
+        w.files.toSave = path;
+        std::optional<WriteFault> full;
+        if (real)
+            QVERIFY(disk.fill());
+        else
+            full.emplace(100);
+        if (command == QStringLiteral("csv"))
+            w.window.saveAs();
+        else if (command == QStringLiteral("pdf"))
+            w.window.exportPdf();
+        else
+            w.window.exportXlsx();
+        full.reset();
+        QFile after(path);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before);
+        QCOMPARE(w.messages.shown.size(), 1);
+        const QString text = w.messages.shown.first().text;
+        QVERIFY2(text.startsWith(failed.arg(QDir::toNativeSeparators(path))), qPrintable(text));
+        if (!real || command != QStringLiteral("xlsx")) // the workbook library's own words
+            QVERIFY2(text.endsWith(QStringLiteral("на диске нет места")), qPrintable(text));
+        QVERIFY(w.window.status().isEmpty());
+        QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        left.removeAll(QStringLiteral("filler"));
+        QCOMPARE(left, QStringList{QFileInfo(path).fileName()});
+    }
+
+    // A text longer than a workbook's cell holds is cut with a mark, and the status says so;
+    // the rest of the sheet is written as ever.
+    void aWorkbookCellTooLongIsCutVisibly()
+    {
+        Items items;
+        BillOfMaterials list;
+        BomItem angle = items.angle();
+        // Characters beyond the 16-bit range count once, as the workbook counts them.
+        angle.name = QStringLiteral("Уголок ") + QString::fromUcs4(U"\U0001F529").repeated(40000);
+        list.add(angle);
+        list.add(items.bolt());
+        QTemporaryDir dir;
+        ListWindow w(list);
+        w.files.toSave = dir.filePath(QStringLiteral("long.xlsx"));
+        w.window.exportXlsx();
+        QVERIFY(w.messages.shown.isEmpty());
+        QVERIFY2(w.window.status().contains(QStringLiteral("обрезан в ячейках: 1")), qPrintable(w.window.status()));
+        const QMap<QString, Cell> c = readSheet(w.files.toSave);
+        const QString cut = c.value("B4").value;
+        QCOMPARE(cut.toUcs4().size(), qsizetype(SheetTextLimit::MaxCharacters));
+        QVERIFY(cut.startsWith(QStringLiteral("Уголок ")));
+        QVERIFY(cut.endsWith(SheetTextLimit::cutMark()));
+        QCOMPARE(c.value("D7").value, QStringLiteral("М12×60"));
+    }
+
+    // A name typed in the file dialog, quoted or not, names a file in the folder the dialog
+    // shows, never one in the program's working folder.
+    void aTypedNameIsInTheDialogsFolder_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("plain") << "1.pdf" << "1.pdf";
+        QTest::newRow("in double quotes") << "\"1.pdf\"" << "1.pdf";
+        QTest::newRow("in double quotes, no suffix") << "\"список\"" << "список.pdf";
+    }
+    void aTypedNameIsInTheDialogsFolder()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, file);
+        QTemporaryDir folder;
+        QTemporaryDir working;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(working.path()));
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(folder.path());
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        DialogFileChooser chooser;
+        const QString path = chooser.saveFile(nullptr, QStringLiteral("Спецификация в PDF"),
+                                              QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf"));
+        QDir::setCurrent(before);
+        QCOMPARE(path, QDir(folder.path()).absoluteFilePath(file));
+    }
+
+    // The workbook's failures are told in the program's words, never the library's English.
+    void workbookFailuresInTheProgramsWords_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a missing folder") << "no/such/list.xlsx" << "папки %1 нет";
+        QTest::newRow("a folder in its place") << "folder.xlsx" << "на месте файла стоит папка";
+    }
+    void workbookFailuresInTheProgramsWords()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.xlsx")));
+        Items items;
+        BillOfMaterials list;
+        fill(list, items);
+        ListWindow w(list);
+        w.files.toSave = dir.filePath(name);
+        w.window.exportXlsx();
+        QCOMPARE(w.messages.shown.size(), 1);
+        const QString expected = reason.contains(QStringLiteral("%1"))
+                                     ? reason.arg(QDir::toNativeSeparators(QFileInfo(w.files.toSave).absolutePath()))
+                                     : reason;
+        QCOMPARE(w.messages.shown.first().text, QStringLiteral("Не могу записать файл %1: %2")
+                                                    .arg(QDir::toNativeSeparators(w.files.toSave), expected));
     }
 };
 

@@ -12,6 +12,7 @@
 #include "bom/bomtablemodel.h"
 #include "bom/bomwindow.h"
 #include "ownsizes/ownsizecommands.h"
+#include "platform/writefault.h"
 #include "recordingchooser.h"
 
 #include <QAction>
@@ -241,7 +242,11 @@ private Q_SLOTS:
         QCOMPARE(model->index(1, BomTable::Mass).data().toString(), QStringLiteral("33,936"));
         QCOMPARE(model->index(2, BomTable::Number).data().toString(), QStringLiteral("Итого по ГОСТ 8509-93"));
         QCOMPARE(fileLines(path).value(1), QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;50×5;3000,5;3;11,312;33,936"));
+        // A refused value goes back in the cell; the foot of the window says why.
         QVERIFY(!model->setData(model->index(1, BomTable::Quantity), QStringLiteral("три")));
+        QCOMPARE(window->status(), QStringLiteral("«три» не принято: нужно число не меньше нуля."));
+        QVERIFY(!model->setData(model->index(1, BomTable::Quantity), QStringLiteral("1e308")));
+        QCOMPARE(window->status(), QStringLiteral("«1e308» не принято: с таким значением масса не вычисляется."));
         QVERIFY(!model->setData(model->index(4, BomTable::Length), QStringLiteral("5")));
         window->findChild<QAction *>(QStringLiteral("BomUndo"))->trigger();
         QCOMPARE(model->index(1, BomTable::Mass).data().toString(), QStringLiteral("67,860"));
@@ -345,6 +350,42 @@ private Q_SLOTS:
         action(w, "BomAdd")->trigger();
         QCOMPARE(fileLines(path).mid(1), (QStringList{"1;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;10;22,620;226,200",
                                                       "2;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;2;22,620;45,240"}));
+        // The lines left out are not lost: the file as it was lies beside it, as the message said.
+        QVERIFY(w.env->messages.shown.at(0).text.contains(QDir::toNativeSeparators(path + QStringLiteral(".bak"))));
+        QCOMPARE(readFile(path + QStringLiteral(".bak")), damaged);
+    }
+
+    // Ctrl+Enter on a full disk: the kept file stays as it was, the user is told in one box
+    // that the change was not kept, and each later change that fails says so at the foot of
+    // the list window; once the disk has room the list is written whole again.
+    void aFullDiskKeepsTheKeptFile()
+    {
+        CalculatorWindow w(true);
+        const QString path = feature(w)->keptListPath();
+        angle(w);
+        action(w, "BomAdd")->trigger();
+        const QByteArray before = readFile(path);
+        QCOMPARE(fileLines(path).size(), 2);
+        {
+            const WriteFault full(0);
+            w.type("Text5", QStringLiteral("2"));
+            action(w, "BomAdd")->trigger();
+            QCOMPARE(readFile(path), before);
+            QCOMPARE(w.env->messages.shown.size(), 1);
+            QCOMPARE(w.env->messages.shown.at(0).icon, UserMessages::Icon::Critical);
+            QVERIFY2(w.env->messages.shown.at(0).text.contains(QStringLiteral("на диске нет места. Изменение не сохранено")),
+                     qPrintable(w.env->messages.shown.at(0).text));
+            w.type("Text5", QStringLiteral("3"));
+            action(w, "BomAdd")->trigger();
+            QCOMPARE(w.env->messages.shown.size(), 1);
+            QVERIFY2(feature(w)->listWindow()->status().contains(QStringLiteral("Изменение не сохранено")),
+                     qPrintable(feature(w)->listWindow()->status()));
+            QCOMPARE(readFile(path), before);
+        }
+        w.type("Text5", QStringLiteral("4"));
+        action(w, "BomAdd")->trigger();
+        QCOMPARE(fileLines(path).size(), 5);
+        QCOMPARE(feature(w)->listWindow()->status(), QStringLiteral("Добавлено: Уголок равнобокий 50×5, 90,480 кг"));
     }
 
     // An item of a size the user added to a table comes back after a restart, found among the
