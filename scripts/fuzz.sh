@@ -6,10 +6,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build-fuzz"
 seconds="${FUZZ_SECONDS:-60}"
-targets=(listfile numbers recordsource ownsizefile)
+targets=(listfile numbers recordsource ownsizefile keptlist)
 
+# The core library, which fuzz_keptlist links, is built with the fuzzer's coverage and the
+# sanitizers; the other targets compile their few sources themselves.
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DMORVEX_FUZZ=ON -DMORVEX_BUILD_TESTS=OFF >/dev/null
+    -DMORVEX_FUZZ=ON -DMORVEX_BUILD_TESTS=OFF \
+    "-DMORVEX_SANITIZE_FLAGS=-fsanitize=fuzzer-no-link,address,undefined" >/dev/null
 for target in "${targets[@]}"; do
     cmake --build "$build" --target "fuzz_$target" -j"$(nproc)"
 done
