@@ -37,8 +37,9 @@ private:
 
 // A list file's lines made into items again. A line names its kind by its name, its size row
 // by its designation (with the product option and, for sheets, the width); its length and
-// quantity are read back and both masses worked out anew by the mass rules, so the masses in
-// the file are for the reader only. A line whose kind, size or figures cannot be found again,
+// quantity are read back and both masses worked out anew by the mass rules. The masses in the
+// file serve only to tell apart rows that share a designation (an own size that repeats a base
+// one): the line is of the row whose mass of a piece it wrote. A line whose kind, size or figures cannot be found again,
 // or whose standard is not its row's, is left out and its number reported.
 namespace BomRestore {
 
