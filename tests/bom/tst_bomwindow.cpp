@@ -355,6 +355,33 @@ private Q_SLOTS:
         QCOMPARE(readFile(path + QStringLiteral(".bak")), damaged);
     }
 
+    // Another running copy wrote the kept file since this one did: the next change here is
+    // made on what it wrote, both kept, the user told at the foot of the list window, and the
+    // undo of changes made before the merge is gone with them.
+    void aListChangedByAnotherCopyIsMerged()
+    {
+        CalculatorWindow w(true);
+        const QString path = feature(w)->keptListPath();
+        angle(w);
+        action(w, "BomAdd")->trigger();
+        const QString bolt = QStringLiteral("1;Болты с шестигранной головкой класса точности В;ГОСТ 7798-70;М12×60;;100;0,068;6,755");
+        QFile other(path);
+        QVERIFY(other.open(QIODevice::Append));
+        other.write(bolt.toUtf8() + "\r\n");
+        other.close();
+        w.type("Text5", QStringLiteral("2"));
+        action(w, "BomAdd")->trigger();
+        QCOMPARE(feature(w)->list().count(), 3);
+        QStringList lines = fileLines(path).mid(1);
+        for (QString &line : lines)
+            line = line.section(QLatin1Char(';'), 3, 5);
+        QCOMPARE(lines, (QStringList{"50×5;6000;10", "50×5;6000;2", "М12×60;;100"}));
+        QVERIFY2(feature(w)->listWindow()->status().contains(QStringLiteral("изменила другая копия программы")),
+                 qPrintable(feature(w)->listWindow()->status()));
+        QVERIFY(!feature(w)->list().undoStack()->canUndo());
+        QVERIFY(w.env->messages.shown.isEmpty());
+    }
+
     // Ctrl+Enter on a full disk: the kept file stays as it was, the user is told in one box
     // that the change was not kept, and each later change that fails says so at the foot of
     // the list window; once the disk has room the list is written whole again.
