@@ -211,7 +211,10 @@ build_sqlite() {
 #   - SQLite is the one built above (system_sqlite);
 #   - tablet events are off: their Windows code needs wintab's headers;
 #   - Windows accessibility is UI Automation in Qt 6 and needs no iaccessible2.
-# With OpenGL off the windows plugin would still build its dynamic-GL loader: off too.
+# With OpenGL off the windows plugin would still build its dynamic-GL loader: off too (the
+# summary's "Dynamic OpenGL" that stays "yes" is only the default choice of an OpenGL left off).
+# Direct 2D stays on: Qt Gui's DirectWrite font engine, which Print Support's Windows print
+# engine calls, is built only with it; only its platform plugin (direct2d1_1) is left out.
 # Qt's Russian translations need no build: the .qm files of the host's qt6-translations-l10n
 # (/usr/share/qt6/translations/qtbase_ru.qm, qt_ru.qm) are the same on every platform and are
 # copied beside the Windows program as they are.
@@ -220,7 +223,7 @@ qt_options=(
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
-    -DFEATURE_direct2d=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_direct2d1_1=OFF -DFEATURE_tabletevent=OFF
     -DFEATURE_sql=ON -DFEATURE_sql_sqlite=ON -DFEATURE_system_sqlite=ON
     -DFEATURE_sql_odbc=OFF -DFEATURE_sql_psql=OFF -DFEATURE_sql_mysql=OFF
     -DFEATURE_sql_ibase=OFF -DFEATURE_sql_oci=OFF -DFEATURE_sql_db2=OFF
@@ -237,8 +240,14 @@ qt_key() {
 }
 
 build_qt() {
-    local b=$work/qt prefix=$cache/qt
-    rm -rf "$b" "$prefix"
+    local b=$work/qt prefix=$cache/qt version
+    # The build directory outlives a failed or stopped build: the next run configures it again
+    # and builds only what is left. Another Qt source starts it anew.
+    version=$(source_of libqt6core6)
+    [ "$(cat "$b/morvex-source" 2>/dev/null)" = "$version" ] || rm -rf "$b"
+    mkdir -p "$b"
+    echo "$version" >"$b/morvex-source"
+    rm -rf "$prefix"
     # The host's Qt of the same version gives moc, rcc, uic and the rest: Debian installs its
     # CMake packages under lib/x86_64-linux-gnu, where QT_HOST_PATH alone does not look.
     cmake -G Ninja -S "$src/qt6-base" -B "$b" \
@@ -247,7 +256,8 @@ build_qt() {
         -DSQLite3_INCLUDE_DIR="$cache/sqlite/include" \
         -DSQLite3_LIBRARY="$cache/sqlite/lib/libsqlite3.a" \
         "${qt_options[@]}" >"$work/qt-configure.log"
-    tail -n 60 "$work/qt-configure.log" | sed -n '/Qt Gui/,$p' | head -n 40
+    grep -E '^ *(Qt [A-Za-z-]+ \.|SQLite|Using system provided SQLite|JPEG|PNG|FreeType|HarfBuzz|PCRE2|Direct|Dynamic OpenGL)' \
+        "$b/config.summary"
     cmake --build "$b" -j"$jobs" >"$work/qt-build.log" || { tail -n 40 "$work/qt-build.log"; return 1; }
     cmake --install "$b" >"$work/qt-install.log"
 }
