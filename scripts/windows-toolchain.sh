@@ -12,8 +12,8 @@
 #   scripts/windows-toolchain.sh           build what is missing, then the smoke check
 #   scripts/windows-toolchain.sh --check   the smoke check alone (the parts must be built)
 # Root or sudo is needed for the Debian packages, the deb-src entry and the ru_RU locale.
-# Qt is the long part: about half an hour on two cores. MORVEX_WIN_JOBS sets the build's jobs
-# (2 by default: other builds share the machine).
+# Qt is the long part: 64 minutes with 2 jobs on two cores that other builds shared (the rest
+# takes under 2 minutes). MORVEX_WIN_JOBS sets the build's jobs (2 by default).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
