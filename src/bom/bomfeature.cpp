@@ -54,7 +54,10 @@ BomFeature::BomFeature(Form1 &window)
 BomFeature::~BomFeature()
 {
     // The list window shows the list this object holds: it goes first, whatever order the main
-    // window deletes its children in.
+    // window deletes its children in, and unwatched: its leaving is no hide to be kept.
+    m_window.removeEventFilter(this);
+    if (m_listWindow)
+        m_listWindow->removeEventFilter(this);
     delete m_listWindow;
 }
 
@@ -84,9 +87,9 @@ BomFeature *BomFeature::attachTo(Form1 &window)
 bool BomFeature::eventFilter(QObject *watched, QEvent *event)
 {
     // The list window goes with the main window, and is put where it was at the next start.
-    if (watched == &m_window && event->type() == QEvent::Close && m_listWindow)
+    if (event->type() == QEvent::Close && watched == &m_window && m_listWindow)
         m_listWindow->close();
-    if (watched == m_listWindow && event->type() == QEvent::Hide)
+    if (event->type() == QEvent::Hide && watched == m_listWindow)
         WindowPlace::save(*m_listWindow, windowPlacesPath());
     return QObject::eventFilter(watched, event);
 }
