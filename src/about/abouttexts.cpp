@@ -1,6 +1,6 @@
 #include "about/abouttexts.h"
 
-#include "shell/maker.h"
+#include "platform/maker.h"
 
 #include <algorithm>
 #include <array>

@@ -7,9 +7,10 @@
 #include <QWidget>
 
 class ClipPlayer;
-class Form1;
 class QLabel;
+class QLineEdit;
 class QTimer;
+struct Environment;
 
 // The About/Help window: a splash, then an animated presentation with an embossed
 // About/Help caption, the animation clip, two pictures and a notice ticker, then the program's
@@ -24,9 +25,17 @@ public:
     // The window's stored literal of 59 characters that the load rebuilds into Label1.
     static QString storedLiteral();
 
-    // The main window hands over the program directory through its Text14. The load steps
-    // run here (a test may give another literal).
-    explicit Form2(Form1 *mainWindow, const QString &literal = storedLiteral());
+    // What the window has of the main window: its place to centre on, the program's services,
+    // and the hidden Text14 through which the main window hands over the program directory.
+    struct MainWindow
+    {
+        const QWidget *window = nullptr;
+        const Environment *environment = nullptr;
+        const QLineEdit *programDir = nullptr;
+    };
+
+    // The load steps run here (a test may give another literal).
+    explicit Form2(const MainWindow &main, const QString &literal = storedLiteral());
     ~Form2() override;
 
     // Runs whenever the window becomes the active window: checks the animation clip and hands
@@ -47,6 +56,9 @@ protected:
 
 private:
     void buildWindow();
+    void makeTimers();
+    QHash<QString, QWidget *> makePremade();
+    void dressControls();
     void Form_Load(const QString &literal);
     void Form_Unload();
     // A press, double-click press or release on the window or one of its controls; a left
@@ -66,7 +78,7 @@ private:
     void showStillClip();
     QLabel *label(const char *name) const;
 
-    Form1 *m_main;
+    MainWindow m_main;
     Presentation m_presentation;
     ClipPlayer *m_player = nullptr;
     QHash<QString, QWidget *> m_controls;

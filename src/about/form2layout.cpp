@@ -6,7 +6,7 @@
 #include "about/aboutcontrols.h"
 #include "about/abouttexts.h"
 #include "about/clipplayer.h"
-#include "shell/form1.h"
+#include "platform/environment.h"
 #include "ui/controltable.h"
 
 #include <QCoreApplication>
@@ -37,7 +37,7 @@ constexpr const char Label1Caption[] = "Сортамент 1.0";
 
 } // namespace
 
-void Form2::buildWindow()
+void Form2::makeTimers()
 {
     const auto timer = [this](const char *name) {
         auto *t = new QTimer(this);
@@ -58,21 +58,29 @@ void Form2::buildWindow()
     m_timer3 = timer("Timer3");
     m_timer2 = timer("Timer2");
     m_timer1 = timer("Timer1");
+}
 
+QHash<QString, QWidget *> Form2::makePremade()
+{
     // The player comes from the program directory, where the executable lies.
-    m_player = ClipPlayer::create(this, m_main ? m_main->environment().executableDir
+    m_player = ClipPlayer::create(this, m_main.environment ? m_main.environment->executableDir
                                                : QCoreApplication::applicationDirPath());
     const QPixmap splash(QStringLiteral(":/images/splash.png"));
     const QPixmap right(QStringLiteral(":/images/image2.jpg"));
     const QPixmap left(QStringLiteral(":/images/image1.jpg"));
-    const QHash<QString, QWidget *> premade{
+    return {
         {QStringLiteral("MediaPlayer1"), m_player->widget()},
         {QStringLiteral("Image3"), new StretchedImage(splash, false)},
         {QStringLiteral("Image2"), new StretchedImage(right, true)},
         {QStringLiteral("Image1"), new StretchedImage(left, true)},
         {QStringLiteral("Shape1"), new RectangleShape},
     };
+}
 
+void Form2::buildWindow()
+{
+    makeTimers();
+    const QHash<QString, QWidget *> premade = makePremade();
     const QByteArray lowerLine = AboutTexts::lowerDottedLine().toUtf8();
     const QByteArray upperLine = AboutTexts::upperDottedLine().toUtf8();
     const QByteArray notice = AboutTexts::notice().toUtf8();
@@ -97,7 +105,11 @@ void Form2::buildWindow()
          {.fontFamily = Arial, .pointSize = 9.75, .bold = true, .text = QColor(192, 64, 0), .hidden = true,
           .centred = true}},
     }, premade);
+    dressControls();
+}
 
+void Form2::dressControls()
+{
     // Earlier in the table lies above: the last control goes to the front first.
     const char *const order[] = {"MediaPlayer1", "Image3", "Label9", "Label8", "Label7", "Label6", "Image2",
                                  "Image1", "Shape1", "Label5(2)", "Label5(1)", "Label5(0)", "Label1"};

@@ -1,39 +1,11 @@
 #include "bom/bomcapture.h"
 
 #include "bom/bomdesignation.h"
-#include "calc/readnumber.h"
+#include "catalogue/sizeselection.h"
 
 namespace {
 
-bool isWovenMesh(const Catalogue::Kind &kind)
-{
-    const BomDesignation::Rule *rule = BomDesignation::ruleFor(kind);
-    return rule && rule->extra == BomDesignation::Extra::CellShape;
-}
-
-bool isWeldedMesh(const Catalogue::Kind &kind)
-{
-    const BomDesignation::Rule *rule = BomDesignation::ruleFor(kind);
-    return rule && rule->extra == BomDesignation::Extra::WireDiameter;
-}
-
-std::optional<double> wireFactor(ProductOption option)
-{
-    switch (option) {
-    case ProductOption::Wire3: return WireFactor::Mm3;
-    case ProductOption::Wire4: return WireFactor::Mm4;
-    case ProductOption::Wire5: return WireFactor::Mm5;
-    default: return std::nullopt;
-    }
-}
-
-std::optional<float> weldedUnitMass(const QStringList &cells, ProductOption option)
-{
-    const std::optional<double> k = wireFactor(option);
-    if (!k)
-        return std::nullopt;
-    return WeldedMeshUnitMass(ReadNumber(cells.value(3)), ReadNumber(cells.value(4)), *k);
-}
+using Catalogue::MeshForm;
 
 // A figure in millimetres from one in the window's length unit, kept to 15 significant digits
 // so that 1.1 m is 1100 mm and not the double just above it.
@@ -46,17 +18,15 @@ double toMillimetres(double value, int16_t lengthDivisor)
 
 } // namespace
 
-ProductOption optionOf(const Catalogue::Kind &kind, int rowPosition, const QStringList &cells,
-                       const CalcState &state)
+ProductOption optionOf(const Catalogue::Kind &kind, int rowPosition, const CalcState &state,
+                       ProductOption chosen)
 {
-    if (isWovenMesh(kind) && rowPosition <= MeshRows::LastShapedWovenMesh)
-        return state.MassColumn == 4 ? ProductOption::Square : ProductOption::Rhombic;
-    if (isWeldedMesh(kind) && rowPosition > MeshRows::LastRollWeldedMesh) {
-        for (ProductOption option : {ProductOption::Wire3, ProductOption::Wire4, ProductOption::Wire5})
-            if (weldedUnitMass(cells, option) == state.UnitMass)
-                return option;
-    }
-    return ProductOption::None;
+    const QList<ProductOption> options = SizeSelection::optionsFor(kind, rowPosition);
+    if (kind.mesh.form == MeshForm::Woven && options.contains(ProductOption::Rhombic))
+        return state.MassColumn == SizeSelection::cellShapeRule(ProductOption::Square).massColumn
+                   ? ProductOption::Square
+                   : ProductOption::Rhombic;
+    return options.contains(chosen) ? chosen : ProductOption::None;
 }
 
 std::optional<CalcState> stateFor(const Catalogue::Kind &kind, int rowPosition,
@@ -65,25 +35,24 @@ std::optional<CalcState> stateFor(const Catalogue::Kind &kind, int rowPosition,
     CalcState state;
     state.MassDivisor = 1;
     state.LengthDivisor = 1000;
-    state.UnitMassDivisor = kind.unitMassDivisor;
-    state.CalcMode = kind.calcMode;
-    state.MassColumn = kind.massColumn;
+    state.setColumnRule(kind.massColumn, kind.calcMode, kind.unitMassDivisor);
     state.UnitMass = kind.unitMass.value_or(0.0f);
-    if (isWovenMesh(kind)) {
-        state.MassColumn = rowPosition > MeshRows::LastShapedWovenMesh ? 6
-                           : option == ProductOption::Square      ? 4
-                                                                  : 3;
-        state.CalcMode = 2;
-        state.UnitMassDivisor = 1;
+    const CellReader cell = [&cells](int column) { return std::optional<QString>(cells.value(column)); };
+    if (kind.mesh.form == MeshForm::Woven) {
+        const bool shaped = rowPosition <= kind.mesh.lastRow;
+        const SizeSelection::RowRule rule =
+            shaped ? SizeSelection::cellShapeRule(option)
+                   : SizeSelection::selectRow(kind, rowPosition, cell, option).rule.value();
+        state.setColumnRule(rule.massColumn, rule.calcMode, rule.unitMassDivisor);
     }
-    if (isWeldedMesh(kind)) {
-        if (rowPosition >= 0 && rowPosition <= MeshRows::LastRollWeldedMesh) {
-            state.UnitMass = MeshRows::RollMeshMasses[rowPosition];
+    if (kind.mesh.form == MeshForm::Welded) {
+        if (const std::optional<float> fixed = SizeSelection::rollMass(kind, rowPosition)) {
+            state.UnitMass = *fixed;
         } else {
-            const std::optional<float> unitMass = weldedUnitMass(cells, option);
-            if (!unitMass)
+            const std::optional<SizeSelection::WireMass> mass = SizeSelection::weldedMeshMass(cell, option);
+            if (!mass || !mass->unitMass)
                 return std::nullopt;
-            state.UnitMass = *unitMass;
+            state.UnitMass = *mass->unitMass;
         }
     }
     return state;
@@ -95,11 +64,11 @@ std::optional<BomItem> makeItem(const BomCapture &capture)
     item.title = QString::fromUtf8(capture.kind.title);
     item.name = BomDesignation::splitTitle(item.title).name;
     item.standard = BomDesignation::standard(capture.kind, capture.cells, capture.rowPosition);
-    item.option = optionOf(capture.kind, capture.rowPosition, capture.cells, capture.state);
+    item.option = optionOf(capture.kind, capture.rowPosition, capture.state, capture.option);
     // A row that is made in several kinds needs its option: without one the calculator's unit
     // mass is left from another row.
     if (item.option == ProductOption::None
-        && !BomDesignation::optionsFor(capture.kind, capture.rowPosition).contains(ProductOption::None))
+        && !SizeSelection::optionsFor(capture.kind, capture.rowPosition).contains(ProductOption::None))
         return std::nullopt;
     item.rowDesignation = BomDesignation::rowDesignation(capture.kind, capture.cells, item.option, QLocale::c());
     item.rowPosition = capture.rowPosition;

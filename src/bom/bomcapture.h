@@ -1,13 +1,13 @@
 #pragma once
 
 #include "bom/bomitem.h"
-#include "calc/meshrows.h"
 #include "catalogue/catalogue.h"
 
 #include <optional>
 
 // What the calculator shows at the moment an item is added: the chosen kind, the current size
-// row, the calculation state and the four inputs, in the units the window shows.
+// row, the calculation state, the four inputs, in the units the window shows, and the product
+// option chosen.
 struct BomCapture
 {
     Catalogue::Kind kind;
@@ -15,12 +15,13 @@ struct BomCapture
     QStringList cells;
     CalcState state;
     CalcInputs inputs;
+    ProductOption option = ProductOption::None;
 };
 
-// The product option the state was set with (the cell shape by the mass column, the wire by
-// the unit mass it gives); None where the kind or row has none, or none matches.
-ProductOption optionOf(const Catalogue::Kind &kind, int rowPosition, const QStringList &cells,
-                       const CalcState &state);
+// The product option the row is computed with: the cell shape by the mass column the state
+// reads, the wire as chosen; None where the kind or row has none, or no wire is chosen.
+ProductOption optionOf(const Catalogue::Kind &kind, int rowPosition, const CalcState &state,
+                       ProductOption chosen);
 
 // The calculation state in kilograms and millimetres that choosing the kind, moving to the
 // row and selecting the option sets; nothing when the row cannot give one (a welded mesh whose

@@ -1,7 +1,5 @@
 #include "bom/bomdesignation.h"
 
-#include "bom/bomcapture.h"
-#include "calc/meshrows.h"
 #include "calc/readnumber.h"
 
 #include <QHash>
@@ -10,8 +8,6 @@
 namespace BomDesignation {
 
 namespace {
-
-using PA = Catalogue::PipeAnswer;
 
 // The decimal points of numbers (a point between two digits) written the locale's way; a
 // plain loop, as this runs for every item shown or read.
@@ -91,57 +87,6 @@ const QString SheetSeparator = QStringLiteral(", ");
 
 } // namespace
 
-const QList<Rule> &rules()
-{
-    using E = Extra;
-    // toolbar, button, pipe answer; size; standard; extra; two standards by row.
-    static const QList<Rule> table{
-        {2, 1, PA::Any, "{0}", "{7}"},                                 // Шпунт Ларсена: Л5-УМ
-        {2, 2, PA::Any, "{0}", "{8}"},                                 // Двутавр: 20Б1
-        {2, 3, PA::Any, "Ø{0}"},                                       // круг: Ø20
-        {2, 4, PA::Any, "{0}×{0}"},                                    // квадрат: 20×20
-        {2, 5, PA::Any, "{0}", "{1}"},                                 // рельс: Р65
-        {2, 6, PA::Any, "{0}×{1}×{2}"},                                // швеллер гнутый: h×b×s
-        {2, 7, PA::Any, "{0}", "{9}"},                                 // швеллер: 20П
-        {2, 8, PA::Any, "{0}×{1}×{2}"},                                // уголок неравнобокий: B×b×t
-        {2, 9, PA::Any, "{0}×{1}×{2}"},                                // гнутый неравнобокий: B×b×s
-        {2, 10, PA::Any, "{0}×{1}"},                                   // уголок равнобокий: 50×5
-        // The bent equal angles of tables 1 and 2 share sizes and differ in the bend radius.
-        {2, 11, PA::Any, "{0}×{1}, R {4}"},
-        {2, 12, PA::Any, "{0}×{1}×{2}×{3}"},                           // Z-профиль: h×b×a×s
-        {2, 13, PA::No, "{0}×{1}"},                                    // трубы: 57×3,5
-        {2, 13, PA::Yes, "{0}×{1}"},
-        {2, 14, PA::Any, "{0}×{0}×{1}"},                               // труба квадратная: A×A×s
-        {2, 15, PA::Any, "{0}×{1}"},
-        {3, 1, PA::Any, "Ø{0}"},                                       // проволока: Ø1,2
-        {3, 2, PA::Any, "Ø{0}"},                                       // арматура: Ø12
-        {3, 3, PA::Any, "Ø{0}"},                                       // арматура А-I
-        {3, 4, PA::Any, "{0}-{1}", "ГОСТ 5336-80", E::CellShape, 46, "ГОСТ 3826-82"},
-        {3, 5, PA::Any, "{0}", "{1}", E::WireDiameter},                // сетка сварная
-        {3, 6, PA::Any, "Ø{0}"},
-        {4, 1, PA::Any, "М{0}"},                                       // гайка: М12
-        {4, 2, PA::Any, "{0}×{1}"},                                    // дюбель-гвоздь
-        {4, 3, PA::Any, "{0}"},                                        // шайба 12
-        {4, 4, PA::Any, "{0}"},
-        {4, 5, PA::Any, "{0}×{1}", "{3}"},                             // винт: 4×16
-        {4, 6, PA::Any, "{0}×{1}", "{3}"},
-        {4, 7, PA::Any, "{1}×{2}"},                                    // заклепка: d×l
-        {4, 8, PA::Any, "М{0}×{1}"},                                   // болт: М12×60
-        {5, 1, PA::Any, "{0} мм, {1}", nullptr, E::SheetSize},         // рифленый лист
-        {5, 2, PA::Any, "{0} мм", "ГОСТ {3}", E::SheetSize},           // лист: 10 мм, 1500×6000
-    };
-    return table;
-}
-
-const Rule *ruleFor(const Catalogue::Kind &kind)
-{
-    for (const Rule &rule : rules())
-        if (rule.toolbar == kind.toolbar && rule.button == kind.button
-            && (rule.answer == PA::Any || rule.answer == kind.answer))
-            return &rule;
-    return nullptr;
-}
-
 TitleParts splitTitle(const QString &title)
 {
     // The catalogue's few titles, split once each.
@@ -161,10 +106,7 @@ TitleParts splitTitle(const QString &title)
 QString rowDesignation(const Catalogue::Kind &kind, const QStringList &cells, ProductOption option,
                        const QLocale &locale)
 {
-    const Rule *rule = ruleFor(kind);
-    if (!rule)
-        return QString();
-    QString text = expand(rule->size, cells, locale);
+    QString text = expand(kind.designation.size, cells, locale);
     const QString extra = optionText(option);
     if (!extra.isEmpty())
         text += QStringLiteral(" (") + extra + QLatin1Char(')');
@@ -173,10 +115,10 @@ QString rowDesignation(const Catalogue::Kind &kind, const QStringList &cells, Pr
 
 QString standard(const Catalogue::Kind &kind, const QStringList &cells, int rowPosition)
 {
-    const Rule *rule = ruleFor(kind);
-    const char *pattern = rule ? rule->standard : nullptr;
-    if (rule && rule->standardAfter && rowPosition > rule->standardLastRow)
-        pattern = rule->standardAfter;
+    const Catalogue::Designation &rule = kind.designation;
+    const char *pattern = rule.standard;
+    if (rule.standardAfter && rowPosition > rule.standardLastRow)
+        pattern = rule.standardAfter;
     // A pattern that names no column stands for itself; one whose column is empty in the row
     // gives way to the title's standard.
     if (pattern && columnsFilled(pattern, cells))
@@ -215,16 +157,6 @@ std::optional<SheetParts> splitSheetSize(const QString &designation)
     if (sides.size() != 2 || !figure.match(sides.at(0)).hasMatch() || !figure.match(sides.at(1)).hasMatch())
         return std::nullopt;
     return SheetParts{designation.left(separator), ReadInputNumber(sides.at(0))};
-}
-
-QList<ProductOption> optionsFor(const Catalogue::Kind &kind, int rowPosition)
-{
-    const Rule *rule = ruleFor(kind);
-    if (rule && rule->extra == Extra::CellShape && rowPosition <= MeshRows::LastShapedWovenMesh)
-        return {ProductOption::Rhombic, ProductOption::Square};
-    if (rule && rule->extra == Extra::WireDiameter && rowPosition > MeshRows::LastRollWeldedMesh)
-        return {ProductOption::Wire3, ProductOption::Wire4, ProductOption::Wire5};
-    return {ProductOption::None};
 }
 
 QString key(const QString &designation)

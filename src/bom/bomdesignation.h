@@ -10,35 +10,8 @@
 
 // How a designer writes an item of each kind: the size from the columns of its row ("50×5",
 // "20Б1", "57×3,5", "М12×60"), the standard from the row where its table names one, from the
-// kind's title otherwise. One rule per kind, as data.
+// kind's title otherwise, by the pattern of the kind's entry in the catalogue.
 namespace BomDesignation {
-
-// What the rule adds to the row's size.
-enum class Extra {
-    None,
-    CellShape,    // the woven mesh: " (ромб)" or " (квадрат)"
-    WireDiameter, // the welded mesh of flat sheets: " (Ø4 мм)"
-    SheetSize,    // the sheets: ", <width>×<length>" from the inputs, in mm
-};
-
-struct Rule
-{
-    int toolbar;
-    int button;
-    Catalogue::PipeAnswer answer;
-    // {n} stands for the text of column n of the row, its decimal point written the
-    // regional way.
-    const char *size;
-    // The row's own standard, the same way; nullptr, or an empty text in the row: the title's.
-    const char *standard = nullptr;
-    Extra extra = Extra::None;
-    // Tables that hold two standards in stored order: rows after this one are of the other.
-    int standardLastRow = -1;
-    const char *standardAfter = nullptr;
-};
-
-const QList<Rule> &rules();
-const Rule *ruleFor(const Catalogue::Kind &kind);
 
 // A title split into the name of the product and its standard: "Уголок равнобокий ГОСТ
 // 8509-93" is "Уголок равнобокий" and "ГОСТ 8509-93"; "по" before the standard and what
@@ -68,8 +41,6 @@ struct SheetParts
 };
 std::optional<SheetParts> splitSheetSize(const QString &designation);
 
-// The product options a row can be added with (None where the kind has none for that row).
-QList<ProductOption> optionsFor(const Catalogue::Kind &kind, int rowPosition);
 // A comparison key that reads a designation the same under any decimal separator.
 QString key(const QString &designation);
 

@@ -5,19 +5,19 @@
 #include "bom/bomstore.h"
 #include "bom/bomtable.h"
 #include "bom/bomwindow.h"
-#include "calc/readnumber.h"
 #include "catalogue/datasource.h"
-#include "catalogue/recordsetmodel.h"
+#include "catalogue/sizeselection.h"
+#include "host/calculatorhost.h"
+#include "platform/environment.h"
 #include "platform/usermessages.h"
-#include "shell/form1.h"
+#include "session/calculatorsession.h"
 #include "ui/iconpicture.h"
 #include "ui/windowplace.h"
 
 #include <QAction>
 #include <QDir>
 #include <QEvent>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QWidget>
 
 namespace {
 
@@ -26,7 +26,7 @@ const QString ErrorTitle = QStringLiteral("Ошибка");
 // Where the program's own windows stood when last hidden, in the user's data directory.
 const QString WindowPlacesFile = QStringLiteral("window-places.ini");
 
-QAction *command(Form1 &window, const char *name, const QString &text, QList<QKeySequence> keys)
+QAction *command(QWidget &window, const char *name, const QString &text, QList<QKeySequence> keys)
 {
     auto *action = new QAction(text, &window);
     action->setObjectName(QString::fromLatin1(name));
@@ -34,18 +34,13 @@ QAction *command(Form1 &window, const char *name, const QString &text, QList<QKe
     return action;
 }
 
-double input(const Form1 &window, const char *name)
-{
-    const QLineEdit *edit = window.findChild<QLineEdit *>(QString::fromLatin1(name));
-    return edit ? ReadInputNumber(edit->text()) : 0;
-}
-
 } // namespace
 
-BomFeature::BomFeature(Form1 &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_kept(BomStore::keptListPath(window.environment().userDataDir))
+BomFeature::BomFeature(CalculatorHost &host)
+    : QObject(&host.parentWindow())
+    , m_host(host)
+    , m_session(host.session())
+    , m_kept(BomStore::keptListPath(host.environment().userDataDir))
 {
     setObjectName(QStringLiteral("BomFeature"));
     connect(&m_list, &BillOfMaterials::changed, this, &BomFeature::saveKeptList);
@@ -54,32 +49,26 @@ BomFeature::BomFeature(Form1 &window)
 BomFeature::~BomFeature()
 {
     // The list window shows the list this object holds: it goes first, whatever order the main
-    // window deletes its children in, and unwatched: its leaving is no hide to be kept.
-    m_window.removeEventFilter(this);
-    if (m_listWindow)
-        m_listWindow->removeEventFilter(this);
+    // window deletes its children in.
     delete m_listWindow;
 }
 
-BomFeature *BomFeature::attachTo(Form1 &window)
+BomFeature *BomFeature::attachTo(CalculatorHost &host)
 {
-    auto *feature = new BomFeature(window);
+    using Place = CalculatorHost::Place;
+    QWidget &window = host.parentWindow();
+    auto *feature = new BomFeature(host);
     QAction *add = command(window, "BomAdd", QStringLiteral("Добавить в спецификацию"),
                            {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     connect(add, &QAction::triggered, feature, [feature] { feature->addCurrent(); });
     QAction *show = command(window, "BomShow", QStringLiteral("Спецификация…"), {QKeySequence(Qt::CTRL | Qt::Key_L)});
     connect(show, &QAction::triggered, feature, &BomFeature::showList);
-    for (QAction *action : {add, show}) {
-        window.addWindowCommand(action);
-        window.addGridCommand(action);
-        window.addResultCommand(action);
-    }
-    if (auto *button = window.findChild<QPushButton *>(QStringLiteral("cmdBomAdd"))) {
-        button->setIcon(IconPicture::load(QStringLiteral("bom_add")));
-        button->setIconSize(QSize(16, 16));
-        button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QPushButton::clicked, feature, [feature] { feature->addCurrent(); });
-    }
+    // The adding also has the window's command button, which shows its icon; the menus show
+    // the command by its text alone.
+    add->setIcon(IconPicture::load(QStringLiteral("bom_add")));
+    add->setIconVisibleInMenu(false);
+    host.addCommand(add, Place::WindowKeys | Place::SizeGrid | Place::Results | Place::CommandButton);
+    host.addCommand(show, Place::WindowKeys | Place::SizeGrid | Place::Results);
     window.installEventFilter(feature);
     return feature;
 }
@@ -87,9 +76,9 @@ BomFeature *BomFeature::attachTo(Form1 &window)
 bool BomFeature::eventFilter(QObject *watched, QEvent *event)
 {
     // The list window goes with the main window, and is put where it was at the next start.
-    if (event->type() == QEvent::Close && watched == &m_window && m_listWindow)
+    if (watched == &m_host.parentWindow() && event->type() == QEvent::Close && m_listWindow)
         m_listWindow->close();
-    if (event->type() == QEvent::Hide && watched == m_listWindow)
+    if (watched == m_listWindow && event->type() == QEvent::Hide)
         WindowPlace::save(*m_listWindow, windowPlacesPath());
     return QObject::eventFilter(watched, event);
 }
@@ -107,16 +96,16 @@ QString BomFeature::keptListPath() const
 
 QString BomFeature::windowPlacesPath() const
 {
-    const QString dir = m_window.environment().userDataDir;
+    const QString dir = m_host.environment().userDataDir;
     return dir.isEmpty() ? QString() : dir + QLatin1Char('/') + WindowPlacesFile;
 }
 
 BaseKindRows &BomFeature::rows()
 {
     if (!m_rows)
-        m_rows = std::make_unique<BaseKindRows>(m_window.dataSource()->DatabaseName(),
-                                                m_window.environment().databaseDriver,
-                                                m_window.dataSource()->extraRows());
+        m_rows = std::make_unique<BaseKindRows>(m_session.dataSource().DatabaseName(),
+                                                m_host.environment().databaseDriver,
+                                                m_session.dataSource().extraRows());
     return *m_rows;
 }
 
@@ -127,7 +116,7 @@ void BomFeature::ensureLoaded()
     m_loaded = true;
     const KeptList::Outcome outcome = m_kept.load(m_list, rows());
     if (!outcome.message.isEmpty())
-        m_window.environment().messages->critical(outcome.message, ErrorTitle);
+        m_host.environment().messages->critical(outcome.message, ErrorTitle);
 }
 
 void BomFeature::saveKeptList()
@@ -145,7 +134,7 @@ void BomFeature::saveKeptList()
     if (m_saveFailed)
         tell(outcome.message);
     else
-        m_window.environment().messages->critical(outcome.message, ErrorTitle);
+        m_host.environment().messages->critical(outcome.message, ErrorTitle);
     m_saveFailed = true;
 }
 
@@ -153,13 +142,14 @@ BomWindow *BomFeature::listWindow()
 {
     ensureLoaded();
     if (!m_listWindow) {
-        m_listWindow = new BomWindow(m_list, *m_window.environment().messages,
+        m_listWindow = new BomWindow(m_list, *m_host.environment().messages,
                                      [this]() -> BomKindRows & { return rows(); },
-                                     m_window.environment().executableDir, &m_window);
+                                     m_host.environment().executableDir, &m_host.parentWindow());
         // Where the user left it; the first time beside the calculator, which stays in view for
         // the next size. Wholly on a screen either way.
-        WindowPlace::restore(*m_listWindow, windowPlacesPath(), m_window.frameGeometry().topRight() + QPoint(8, 0),
-                             m_window);
+        const QWidget &calculator = m_host.parentWindow();
+        WindowPlace::restore(*m_listWindow, windowPlacesPath(), calculator.frameGeometry().topRight() + QPoint(8, 0),
+                             calculator);
         m_listWindow->installEventFilter(this);
     }
     return m_listWindow;
@@ -175,22 +165,19 @@ void BomFeature::showList()
 
 std::optional<BomItem> BomFeature::currentItem(QString *why) const
 {
-    const std::optional<Catalogue::Kind> &kind = m_window.currentKind();
-    const int row = m_window.CurrentRowPosition();
+    const Catalogue::Kind *kind = m_session.kind();
+    const int row = m_session.row();
     if (!kind || row < 0) {
         *why = QStringLiteral("Выберите изделие и размер: в спецификацию нечего добавить.");
         return std::nullopt;
     }
-    BomCapture capture{*kind, row, {}, m_window.state(), {}};
-    for (int c = 0; const std::optional<QString> cell = m_window.ReadCell(c); ++c)
-        capture.cells.append(*cell);
-    capture.inputs = {input(m_window, "Text2"), input(m_window, "Text3"), input(m_window, "Text5"),
-                      input(m_window, "Text4")};
+    const BomCapture capture{*kind, row, m_session.rowCells(), m_session.state(), m_session.inputs(),
+                             m_session.option()};
     std::optional<BomItem> item = makeItem(capture);
     if (item)
         return item;
-    const bool needsOption = !BomDesignation::optionsFor(*kind, row).contains(ProductOption::None);
-    if (needsOption && optionOf(*kind, row, capture.cells, capture.state) == ProductOption::None)
+    const bool needsOption = !SizeSelection::optionsFor(*kind, row).contains(ProductOption::None);
+    if (needsOption && optionOf(*kind, row, capture.state, capture.option) == ProductOption::None)
         *why = QStringLiteral("Выберите диаметр проволоки (3мм, 4мм или 5мм): без него масса сетки не "
                               "посчитана, в спецификацию ничего не добавлено.");
     else
@@ -203,7 +190,7 @@ void BomFeature::tell(const QString &text)
     if (m_listWindow && m_listWindow->isVisible())
         m_listWindow->showStatus(text);
     else
-        m_window.environment().messages->show({text, Title, UserMessages::Icon::Information});
+        m_host.environment().messages->show({text, Title, UserMessages::Icon::Information});
 }
 
 bool BomFeature::addCurrent()

@@ -11,7 +11,8 @@
 #include <memory>
 
 class BomWindow;
-class Form1;
+class CalculatorHost;
+class CalculatorSession;
 
 // The materials list on the main window: "Добавить в спецификацию" (Ctrl+Enter, either Enter
 // key; the results' and the grid's context menus; the small button beside the group toolbar)
@@ -24,7 +25,7 @@ class BomFeature : public QObject
     Q_DISABLE_COPY_MOVE(BomFeature)
 
 public:
-    static BomFeature *attachTo(Form1 &window);
+    static BomFeature *attachTo(CalculatorHost &host);
     ~BomFeature() override;
 
     BillOfMaterials &list();
@@ -34,7 +35,7 @@ public:
     // Where the list window's place is kept between runs; empty without a data directory.
     QString windowPlacesPath() const;
 
-    // What the main window shows now, made an item; nothing, and why, without a kind and a
+    // What the calculator shows now, made an item; nothing, and why, without a kind and a
     // size, or without a result.
     std::optional<BomItem> currentItem(QString *why) const;
     // Adds the current result to the list, or says why not.
@@ -45,13 +46,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit BomFeature(Form1 &window);
+    explicit BomFeature(CalculatorHost &host);
     void ensureLoaded();
     BaseKindRows &rows();
     void saveKeptList();
     void tell(const QString &text);
 
-    Form1 &m_window;
+    CalculatorHost &m_host;
+    CalculatorSession &m_session;
     BillOfMaterials m_list;
     KeptList m_kept;
     std::unique_ptr<BaseKindRows> m_rows;

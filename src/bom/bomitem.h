@@ -1,13 +1,11 @@
 #pragma once
 
 #include "calc/massrules.h"
+#include "catalogue/productoption.h"
 
 #include <QString>
 #include <QMetaType>
 #include <QStringList>
-
-// The product options of the two mesh kinds, as their option buttons set the state.
-enum class ProductOption { None, Rhombic, Square, Wire3, Wire4, Wire5 };
 
 // One line of the materials list: what the calculator showed when it was added, and what the
 // mass rules need to work it out again when its length or quantity changes. Lengths are kept

@@ -4,6 +4,7 @@
 #include "bom/bomdesignation.h"
 #include "bom/bomtable.h"
 #include "catalogue/recordsetmodel.h"
+#include "catalogue/sizeselection.h"
 
 #include <algorithm>
 
@@ -62,7 +63,7 @@ SizeIndex indexOf(const Catalogue::Kind &kind, const QList<QStringList> &rows)
 {
     SizeIndex index;
     for (int r = 0; r < rows.size(); ++r)
-        for (ProductOption option : BomDesignation::optionsFor(kind, r))
+        for (ProductOption option : SizeSelection::optionsFor(kind, r))
             index[BomDesignation::key(BomDesignation::rowDesignation(kind, rows.at(r), option, QLocale::c()))]
                 .append({r, option});
     return index;
@@ -126,7 +127,7 @@ private:
         const std::optional<CalcState> state = stateFor(kind, row.row, cells, row.option);
         if (!state)
             return std::nullopt;
-        BomCapture capture{kind, row.row, cells, *state, inputs};
+        BomCapture capture{kind, row.row, cells, *state, inputs, row.option};
         const MassRule rule = MassRuleOf(*state);
         const std::optional<double> length = figure(f.at(BomTable::Length));
         const std::optional<double> pieces = figure(f.at(BomTable::Quantity));

@@ -140,56 +140,48 @@ CalcOutcome::Kind WeldedMeshFailure(double a, double b)
 
 namespace {
 
-CalcOutcome computeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
+// The unit mass of a pipe from its outer diameter and wall (columns 0 and 1, mm).
+CalcOutcome pipeByLength(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
 {
-    for (double input : {inputs.width, inputs.length, inputs.pieces, inputs.area})
-        if (!isFiniteNumber(input))
-            return error();
+    const CellNumber outer = cellNumber(cell, 0);
+    if (!outer.value)
+        return without(outer.missing);
+    const CellNumber wall = cellNumber(cell, 1);
+    if (!wall.value)
+        return without(wall.missing);
+    const auto d = toSingle(*outer.value);
+    const auto s = toSingle(*wall.value);
+    if (!d || !s)
+        return error();
+    const double D = widen(*d);
+    const double t = widen(*s);
+    const auto unitMass = toSingle((D - t) * (t * Pi * SteelDensityPerMm) / 1000);
+    if (!unitMass)
+        return error();
+    state.UnitMass = *unitMass;
+    return byLength(state, inputs);
+}
 
-    switch (state.MassColumn) {
-    case -1:
-        return byLength(state, inputs);
-    case -2: {
-        const CellNumber outer = cellNumber(cell, 0);
-        if (!outer.value)
-            return without(outer.missing);
-        const CellNumber wall = cellNumber(cell, 1);
-        if (!wall.value)
-            return without(wall.missing);
-        const auto d = toSingle(*outer.value);
-        const auto s = toSingle(*wall.value);
-        if (!d || !s)
-            return error();
-        const double D = widen(*d);
-        const double t = widen(*s);
-        const auto unitMass = toSingle((D - t) * (t * Pi * SteelDensityPerMm) / 1000);
-        if (!unitMass)
-            return error();
-        state.UnitMass = *unitMass;
-        return byLength(state, inputs);
-    }
-    case -3: {
-        const CellNumber diameter = cellNumber(cell, 0);
-        if (!diameter.value)
-            return without(diameter.missing);
-        const auto d = toSingle(*diameter.value / 1000);
-        if (!d)
-            return error();
-        const double dm = widen(*d);
-        const auto unitMass = toSingle(dm * dm * Pi / 4 * SteelDensity);
-        if (!unitMass)
-            return error();
-        state.UnitMass = *unitMass;
-        return byLength(state, inputs);
-    }
-    case -4:
-        return perUnit(state, inputs.area);
-    default:
-        break;
-    }
-    if (state.MassColumn < 0)
-        return without(CalcOutcome::Kind::NoChange);
+// The unit mass of a wire from its diameter (column 0, mm).
+CalcOutcome wireByLength(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
+{
+    const CellNumber diameter = cellNumber(cell, 0);
+    if (!diameter.value)
+        return without(diameter.missing);
+    const auto d = toSingle(*diameter.value / 1000);
+    if (!d)
+        return error();
+    const double dm = widen(*d);
+    const auto unitMass = toSingle(dm * dm * Pi / 4 * SteelDensity);
+    if (!unitMass)
+        return error();
+    state.UnitMass = *unitMass;
+    return byLength(state, inputs);
+}
 
+// The unit mass read from the row's mass column, then the rule of the CalcMode.
+CalcOutcome byColumn(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
+{
     const CellNumber read = cellNumber(cell, state.MassColumn);
     if (!read.value)
         return without(read.missing);
@@ -208,6 +200,23 @@ CalcOutcome computeMasses(CalcState &state, const CalcInputs &inputs, const Cell
     return without(CalcOutcome::Kind::NoChange);
 }
 
+CalcOutcome computeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
+{
+    for (double input : {inputs.width, inputs.length, inputs.pieces, inputs.area})
+        if (!isFiniteNumber(input))
+            return error();
+
+    switch (MassSource(state.MassColumn)) {
+    case MassSource::Fixed: return byLength(state, inputs);
+    case MassSource::Pipe: return pipeByLength(state, inputs, cell);
+    case MassSource::Wire: return wireByLength(state, inputs, cell);
+    case MassSource::WeldedMesh: return perUnit(state, inputs.area);
+    }
+    if (state.MassColumn < 0)
+        return without(CalcOutcome::Kind::NoChange);
+    return byColumn(state, inputs, cell);
+}
+
 } // namespace
 
 CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const CellReader &cell)
@@ -220,21 +229,20 @@ CalcOutcome ComputeMasses(CalcState &state, const CalcInputs &inputs, const Cell
 
 MassRule MassRuleOf(const CalcState &state)
 {
-    switch (state.MassColumn) {
-    case -1:
-    case -2:
-    case -3: return MassRule::ByLength;
-    case -4: return MassRule::PerArea;
-    default: break;
+    switch (MassSource(state.MassColumn)) {
+    case MassSource::Fixed:
+    case MassSource::Pipe:
+    case MassSource::Wire: return MassRule::ByLength;
+    case MassSource::WeldedMesh: return MassRule::PerArea;
     }
     if (state.MassColumn < 0)
         return MassRule::None;
-    switch (state.CalcMode) {
-    case 0: return MassRule::ByLength;
-    case 1: return MassRule::PerPiece;
-    case 2: return MassRule::PerArea;
-    case 3: return MassRule::SmoothSheet;
-    case 4: return MassRule::RibbedSheet;
-    default: return MassRule::None;
+    switch (CalcModeCode(state.CalcMode)) {
+    case CalcModeCode::ByLength: return MassRule::ByLength;
+    case CalcModeCode::PerPiece: return MassRule::PerPiece;
+    case CalcModeCode::PerArea: return MassRule::PerArea;
+    case CalcModeCode::SmoothSheet: return MassRule::SmoothSheet;
+    case CalcModeCode::RibbedSheet: return MassRule::RibbedSheet;
     }
+    return MassRule::None;
 }

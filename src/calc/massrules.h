@@ -6,17 +6,39 @@
 #include <functional>
 #include <optional>
 
+// The codes of CalcState::CalcMode: which rule a unit mass read from a column goes into.
+enum class CalcModeCode : int16_t { ByLength = 0, PerPiece = 1, PerArea = 2, SmoothSheet = 3, RibbedSheet = 4 };
+
+// The negative codes of CalcState::MassColumn: the unit mass comes from elsewhere than one
+// column of the row (fixed by the kind or the size, worked out from a pipe's or a wire's size,
+// or a welded mesh's, computed per area).
+enum class MassSource : int16_t { Fixed = -1, Pipe = -2, Wire = -3, WeldedMesh = -4 };
+
 // The calculation state the kind, the size and the options set. The widths are those the
-// rules are defined on: 16-bit integers and a single-precision unit mass.
+// rules are defined on: 16-bit integers and a single-precision unit mass; the codes are kept
+// as the numbers the rules were written with, named by CalcModeCode and MassSource.
 struct CalcState
 {
     int16_t MassDivisor = 0;     // 1 kilograms, 1000 tonnes
     int16_t LengthDivisor = 0;   // 1 metres, 1000 millimetres
     int16_t UnitMassDivisor = 0; // 1 or 1000 for tables of the mass of 1000 pieces
-    int16_t CalcMode = 0;        // 0 by length, 1 per piece, 2 per area, 3 smooth sheet, 4 ribbed sheet
-    int16_t MassColumn = 0;      // column of the unit mass, or -1 fixed, -2 pipe, -3 wire, -4 welded mesh
+    int16_t CalcMode = 0;        // a CalcModeCode
+    int16_t MassColumn = 0;      // column of the unit mass, or a MassSource
     float UnitMass = 0.0f;
+
+    // The rule and the column of a unit mass read from the row, set together.
+    void setColumnRule(int16_t massColumn, CalcModeCode mode, int16_t unitMassDivisor = 1)
+    {
+        MassColumn = massColumn;
+        CalcMode = int16_t(mode);
+        UnitMassDivisor = unitMassDivisor;
+    }
 };
+
+constexpr int16_t code(MassSource source)
+{
+    return int16_t(source);
+}
 
 // The four inputs, as numbers.
 struct CalcInputs

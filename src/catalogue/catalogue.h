@@ -1,31 +1,87 @@
 #pragma once
 
+#include "calc/massrules.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
 
-// The catalogue of product kinds: every button of the kind toolbars T2 to T5 with the standard
-// it shows, its drawing, its record source in the reference base, the grid's column width and
-// the calculation state it sets. The texts stand exactly as the program shows and asks for
-// them, double blanks included.
+// The catalogue of product kinds: one table, one entry per kind, holding everything the
+// program needs of a kind: its identity, where its button stands, the standard it shows, its
+// drawings, its record source in the reference base, the grid's column width, the calculation
+// rule it sets, the size rules of the mesh tables and how the materials list writes its size.
+// The texts stand exactly as the program shows and asks for them, double blanks included.
 namespace Catalogue {
 
-// The electric-welded pipes button asks which table to open; the answer picks the row.
+// The electric-welded pipes button asks which table to open; the answer picks the kind.
 enum class PipeAnswer { Any, No, Yes };
 
-// The inputs a kind enables beyond its group's defaults: the two mesh kinds work by area.
-enum class Inputs { GroupDefaults, Mesh };
+// The two mesh tables change their rule by the position of the size row.
+enum class MeshForm {
+    None,
+    // Up to lastRow made with a rhombic or a square cell (mass columns 3 and 4, options "Ромб"
+    // and "Квадрат"); woven cloth after it, its mass in column 6.
+    Woven,
+    // Up to lastRow rolls whose mass of 1 m² is fixed, one figure a row; after it the mass
+    // comes from the wire spacings and the chosen wire diameter ("3мм", "4мм", "5мм").
+    Welded,
+};
+
+struct MeshRule
+{
+    MeshForm form = MeshForm::None;
+    int lastRow = -1; // 0-based position of the last row of the first rule
+    // The welded rolls' masses of 1 m², kg, one for each row up to lastRow.
+    const float *rollMasses = nullptr;
+};
+
+// A kind drawn in two pictures: rows up to lastRowOfFirst show the first.
+struct RowDrawings
+{
+    int lastRowOfFirst = -1;
+    const char *first = nullptr;
+    const char *second = nullptr;
+};
+
+// How a designer writes an item of the kind in the materials list.
+struct Designation
+{
+    // {n} stands for the text of column n of the row, its decimal point written the
+    // regional way.
+    const char *size;
+    // The row's own standard, the same way; nullptr, or an empty text in the row: the title's.
+    const char *standard = nullptr;
+    // Tables that hold two standards in stored order: rows after this one are of the other.
+    int standardLastRow = -1;
+    const char *standardAfter = nullptr;
+};
+
+// The enabled state of the four inputs (and their labels).
+struct InputStates
+{
+    bool width;
+    bool length;
+    bool pieces;
+    bool area;
+
+    bool operator==(const InputStates &) const = default;
+};
 
 struct Kind
 {
-    int toolbar; // 2 to 5
-    int button;  // 1-based
+    // The kind's own identity, whatever calls it up: a toolbar button, a search, a file.
+    QString id;
+    // Where its button stands: the toolbar of its group (2 to 5, the group button toolbar - 1)
+    // and the 1-based button there; the two pipe tables share one button and its question.
+    int toolbar;
+    int button;
     PipeAnswer answer;
     int columnWidth; // twips
-    int16_t calcMode;
-    int16_t massColumn;
+    CalcModeCode calcMode;
+    int16_t massColumn; // a column of the row, or a MassSource
     int16_t unitMassDivisor;
     std::optional<float> unitMass; // only the kinds without a mass column fix it
     const char *title;
@@ -34,29 +90,29 @@ struct Kind
     const char *standard;
     const char *pictureFile;
     const char *recordSource;
-    Inputs inputs = Inputs::GroupDefaults;
-    bool cellShapeOptions = false; // the woven mesh shows "Ромб" and "Квадрат"
-};
-
-// The enabled state of the four inputs (and their labels) when a kind of a toolbar is chosen.
-struct InputStates
-{
-    bool width;
-    bool length;
-    bool pieces;
-    bool area;
+    Designation designation;
+    RowDrawings drawings = {};
+    MeshRule mesh = {};
 };
 
 // The toolbar button whose press asks the pipe question.
 inline constexpr int PipeToolbar = 2;
 inline constexpr int PipeButton = 13;
+// The toolbar of the reinforcement and mesh group, whose kinds hide the mesh options first.
+inline constexpr int ReinforcementToolbar = 3;
 
 const QList<Kind> &kinds();
+// The kind of an identity; nothing for an identity the catalogue does not hold.
+const Kind *find(const QString &id);
 // The kind behind a button; nothing for a button that is not on the toolbars.
 std::optional<Kind> find(int toolbar, int button, PipeAnswer answer = PipeAnswer::Any);
+// Whether the button asks the pipe question before its kind is known.
+bool asksPipeQuestion(int toolbar, int button);
 // Tooltips of a toolbar's buttons in button order; toolbar 1 is the group toolbar.
 QStringList toolTips(int toolbar);
 InputStates groupInputs(int toolbar);
 InputStates meshInputs();
+// The inputs a kind reads: its group's, or the area alone for the mesh kinds.
+InputStates inputsOf(const Kind &kind);
 
 } // namespace Catalogue

@@ -98,6 +98,26 @@ QString writtenLine(const QStringList &fields)
     return written.join(QLatin1Char(','));
 }
 
+// A line of the note before the header: the table's name, its partial text, or a note.
+void readNoteLine(CsvReading &reading, const QString &line, int lineNo)
+{
+    CsvTable &table = reading.table;
+    if (line.startsWith(TableTag) && table.name.isEmpty()) {
+        table.name = line.mid(TableTag.size()).trimmed();
+    } else if (line.startsWith(PartialTag)) {
+        // A faulty partial line stops the build; a reader that goes on keeps the first.
+        const QString partial = line.mid(PartialTag.size()).trimmed();
+        if (!table.partial.isEmpty())
+            reading.problems.append(problemAt(lineNo, CsvProblem::Kind::SecondPartial));
+        else if (partial.isEmpty())
+            reading.problems.append(problemAt(lineNo, CsvProblem::Kind::EmptyPartial));
+        else
+            table.partial = partial;
+    } else {
+        table.note.append(line.mid(1).trimmed());
+    }
+}
+
 } // namespace
 
 QString CsvProblem::describe() const
@@ -136,20 +156,7 @@ CsvReading parseCsvTable(const QByteArray &bytes)
             line.chop(1);
         const bool inNote = table.columns.isEmpty();
         if (inNote && line.startsWith(QLatin1Char('#'))) {
-            if (line.startsWith(TableTag) && table.name.isEmpty()) {
-                table.name = line.mid(TableTag.size()).trimmed();
-            } else if (line.startsWith(PartialTag)) {
-                // A faulty partial line stops the build; a reader that goes on keeps the first.
-                const QString text = line.mid(PartialTag.size()).trimmed();
-                if (!table.partial.isEmpty())
-                    problem(problemAt(lineNo, CsvProblem::Kind::SecondPartial));
-                else if (text.isEmpty())
-                    problem(problemAt(lineNo, CsvProblem::Kind::EmptyPartial));
-                else
-                    table.partial = text;
-            } else {
-                table.note.append(line.mid(1).trimmed());
-            }
+            readNoteLine(reading, line, lineNo);
             continue;
         }
         if (line.isEmpty()) {

@@ -1,23 +1,24 @@
 #include "ownsizes/ownsizecommands.h"
 
 #include "catalogue/datasource.h"
-#include "catalogue/kindtoolbar.h"
+#include "host/calculatorhost.h"
 #include "ownsizes/ownsizedialog.h"
 #include "ownsizes/sizeentry.h"
+#include "platform/environment.h"
 #include "platform/usermessages.h"
-#include "shell/form1.h"
+#include "session/calculatorsession.h"
 
 #include <QAction>
-#include <QTableView>
+#include <QWidget>
 
-OwnSizeCommands::OwnSizeCommands(Form1 *window)
-    : QObject(window)
-    , m_window(window)
-    , m_grid(window->findChild<QTableView *>(QStringLiteral("DBGrid2")))
-    , m_store(window->environment().userDataDir, window->environment().messages)
+OwnSizeCommands::OwnSizeCommands(CalculatorHost &host)
+    : QObject(&host.window())
+    , m_host(host)
+    , m_session(host.session())
+    , m_store(host.environment().userDataDir, host.environment().messages)
 {
     setObjectName(QStringLiteral("OwnSizeCommands"));
-    window->dataSource()->setExtraRows(
+    m_session.dataSource().setExtraRows(
         [this](const QString &table, const QStringList &columns, int baseRows) {
             return m_store.rows(table, columns, baseRows);
         });
@@ -30,15 +31,18 @@ OwnSizeCommands::OwnSizeCommands(Form1 *window)
     m_remove = command(QStringLiteral("RemoveOwnSize"), QStringLiteral("Удалить"),
                        {QKeySequence(Qt::Key_Delete)}, &OwnSizeCommands::removeSize);
 
-    // The commands follow the table and the row: a new record set, a move in the grid, and a
-    // kind or group press (which may leave the record set as it was).
-    connect(window->dataSource()->records(), &QAbstractItemModel::modelReset, this,
+    // The commands follow the table and the row: a new record set, a move to another row, and
+    // a kind or a group chosen (which may leave the record set as it was).
+    connect(m_session.dataSource().records(), &QAbstractItemModel::modelReset, this,
             &OwnSizeCommands::updateCommands);
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &OwnSizeCommands::updateCommands);
-    for (KindToolbar *toolbar : window->findChildren<KindToolbar *>())
-        connect(toolbar, &KindToolbar::buttonClick, this, &OwnSizeCommands::updateCommands);
+    connect(&m_session, &CalculatorSession::rowChanged, this, &OwnSizeCommands::updateCommands);
+    connect(&m_session, &CalculatorSession::kindChanged, this, &OwnSizeCommands::updateCommands);
     updateCommands();
+}
+
+OwnSizeCommands *OwnSizeCommands::attachTo(CalculatorHost &host)
+{
+    return new OwnSizeCommands(host);
 }
 
 QAction *OwnSizeCommands::command(const QString &name, const QString &text,
@@ -49,23 +53,23 @@ QAction *OwnSizeCommands::command(const QString &name, const QString &text,
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WidgetShortcut);
     connect(action, &QAction::triggered, this, run);
-    m_window->addGridCommand(action);
+    m_host.addCommand(action, CalculatorHost::Place::SizeGrid);
     return action;
 }
 
 std::optional<OwnSizeCommands::Shown> OwnSizeCommands::shown() const
 {
-    const std::optional<Catalogue::Kind> &kind = m_window->currentKind();
-    if (!kind || m_grid->isHidden())
+    const Catalogue::Kind *kind = m_session.kind();
+    if (!kind || !m_session.sizesShown())
         return std::nullopt;
     const QString recordSource = QString::fromUtf8(kind->recordSource);
     const std::optional<RecordSource> source = RecordSource::parse(recordSource);
     // The record set must be the kind's own and its table one with a file of own sizes.
-    if (!source || m_window->dataSource()->RecordSource() != recordSource
+    if (!source || m_session.dataSource().RecordSource() != recordSource
         || !m_store.knows(source->table) || m_store.filePath(source->table).isEmpty())
         return std::nullopt;
-    const RecordSetModel *records = m_window->dataSource()->records();
-    const int row = m_window->CurrentRowPosition();
+    const RecordSetModel *records = m_session.dataSource().records();
+    const int row = m_session.row();
     return Shown{source->table, *source, records->isOwnRow(row) ? row - records->baseRowCount() : -1};
 }
 
@@ -100,10 +104,10 @@ void OwnSizeCommands::openDialog(const Shown &shown, int index)
     const QStringList columns = m_store.columns(table);
     SizeEntry entry(shown.source, columns, m_store.rule(table), baseRows + place,
                     index >= 0 ? own.at(index) : QStringList(),
-                    SizeEntry::textColumns(*m_window->dataSource()->records(), shown.source, columns));
+                    SizeEntry::textColumns(*m_session.dataSource().records(), shown.source, columns));
     m_dialog = new OwnSizeDialog(std::move(entry),
                                  index >= 0 ? QStringLiteral("Изменить размер") : QStringLiteral("Добавить размер"),
-                                 QString::fromUtf8(m_window->currentKind()->title), m_window);
+                                 QString::fromUtf8(m_session.kind()->title), &m_host.window());
     // Closed, it is gone for the commands at once, though deleted only later.
     connect(m_dialog, &QDialog::finished, this, [this] { m_dialog.clear(); });
     connect(m_dialog, &OwnSizeDialog::rowReady, this, [this, table, index, baseRows, place, own](const QStringList &row) {
@@ -114,12 +118,12 @@ void OwnSizeCommands::openDialog(const Shown &shown, int index)
         if (!saved) {
             if (m_store.ownRows(table) != own) {
                 m_dialog->reject();
-                m_window->RefreshSizes(m_window->CurrentRowPosition());
+                m_session.refreshSizes(m_session.row());
             }
             return;
         }
         m_dialog->accept();
-        m_window->RefreshSizes(baseRows + place);
+        m_session.refreshSizes(baseRows + place);
     });
     m_dialog->open();
 }
@@ -129,12 +133,10 @@ void OwnSizeCommands::removeSize()
     const std::optional<Shown> now = shown();
     if (!now || now->ownIndex < 0)
         return;
-    const int row = m_window->CurrentRowPosition();
-    QStringList cells;
-    for (int column = 0; column < m_window->dataSource()->records()->columnCount(); ++column)
-        if (const std::optional<QString> cell = m_window->ReadCell(column); cell && !cell->isEmpty())
-            cells.append(*cell);
-    const UserMessages::Answer answer = m_window->environment().messages->show(
+    const int row = m_session.row();
+    QStringList cells = m_session.rowCells();
+    cells.removeAll(QString());
+    const UserMessages::Answer answer = m_host.environment().messages->show(
         {QStringLiteral("Удалить свой размер «%1» ?").arg(cells.join(QStringLiteral("; "))),
          QStringLiteral("Свои размеры"), UserMessages::Icon::Question, UserMessages::Buttons::YesNo});
     if (answer != UserMessages::Answer::Yes)
@@ -142,10 +144,10 @@ void OwnSizeCommands::removeSize()
     const QList<QStringList> own = m_store.ownRows(now->table);
     if (!m_store.remove(now->table, now->ownIndex)) {
         if (m_store.ownRows(now->table) != own) // changed on disk meanwhile, read again
-            m_window->RefreshSizes(row);
+            m_session.refreshSizes(row);
         return;
     }
     // The row that took its place, or the one before when it was the last.
-    const int count = m_window->dataSource()->records()->rowCount() - 1;
-    m_window->RefreshSizes(std::min(row, count - 1));
+    const int count = m_session.dataSource().records()->rowCount() - 1;
+    m_session.refreshSizes(std::min(row, count - 1));
 }

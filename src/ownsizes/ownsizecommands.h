@@ -9,9 +9,9 @@
 
 #include <optional>
 
-class Form1;
+class CalculatorHost;
+class CalculatorSession;
 class QAction;
-class QTableView;
 
 // The user's own sizes in the main window: the data source shows them after the base's rows
 // of every table, and the size grid's context menu and keys add one ("Добавить размер…",
@@ -23,7 +23,10 @@ class OwnSizeCommands : public QObject
     Q_DISABLE_COPY_MOVE(OwnSizeCommands)
 
 public:
-    explicit OwnSizeCommands(Form1 *window);
+    explicit OwnSizeCommands(CalculatorHost &host);
+
+    // The commands on the size grid of the host's window.
+    static OwnSizeCommands *attachTo(CalculatorHost &host);
 
     OwnSizeStore &store() { return m_store; }
     QAction *addCommand() const { return m_add; }
@@ -50,8 +53,8 @@ private:
     void updateCommands();
     void openDialog(const Shown &shown, int index);
 
-    Form1 *m_window;
-    QTableView *m_grid;
+    CalculatorHost &m_host;
+    CalculatorSession &m_session;
     OwnSizeStore m_store;
     QAction *m_add = nullptr;
     QAction *m_change = nullptr;

@@ -1,6 +1,5 @@
 #include "ownsizes/sizerule.h"
 
-#include "calc/meshrows.h"
 #include "calc/readnumber.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/recordsource.h"
@@ -25,16 +24,17 @@ SizeRule SizeRule::forTable(const QString &table, const QStringList &tableColumn
                                   : int(tableColumns.indexOf(source->columns.value(position)));
             return index >= 0 && index < tableColumns.size() ? index : -1;
         };
-        if (kind.cellShapeOptions) {
+        rule.m_meshLastRow = kind.mesh.lastRow;
+        if (kind.mesh.form == Catalogue::MeshForm::Woven) {
             rule.m_form = Form::WovenMesh;
             rule.m_columns = {column(3), column(4), column(6)};
-        } else if (kind.massColumn == -2) {
+        } else if (kind.massColumn == code(MassSource::Pipe)) {
             rule.m_form = Form::Pipe;
             rule.m_columns = {column(0), column(1)};
-        } else if (kind.massColumn == -3) {
+        } else if (kind.massColumn == code(MassSource::Wire)) {
             rule.m_form = Form::Columns;
             rule.m_columns = {column(0)};
-        } else if (kind.massColumn == -4) {
+        } else if (kind.massColumn == code(MassSource::WeldedMesh)) {
             rule.m_form = Form::WeldedMesh;
             rule.m_columns = {column(3), column(4)};
         } else if (kind.massColumn >= 0) {
@@ -54,10 +54,10 @@ QList<int> SizeRule::readColumns(int position) const
     case Form::Columns:
     case Form::Pipe: columns = m_columns; break;
     case Form::WovenMesh:
-        columns = position <= MeshRows::LastShapedWovenMesh ? m_columns.mid(0, 2) : m_columns.mid(2, 1);
+        columns = position <= m_meshLastRow ? m_columns.mid(0, 2) : m_columns.mid(2, 1);
         break;
     case Form::WeldedMesh:
-        if (position > MeshRows::LastRollWeldedMesh)
+        if (position > m_meshLastRow)
             columns = m_columns;
         break;
     }
@@ -73,7 +73,7 @@ std::optional<SizeRule::Fault> SizeRule::check(const QStringList &row, int posit
         return Fault{QStringLiteral("Заполните хотя бы одно поле."), -1};
 
     const QList<int> columns = readColumns(position);
-    if (m_form == Form::WovenMesh && position <= MeshRows::LastShapedWovenMesh) {
+    if (m_form == Form::WovenMesh && position <= m_meshLastRow) {
         // A mesh is made with rhombic cells, square ones or both; 0 (or nothing) where not.
         for (int column : columns) {
             const QString cell = row.value(column).trimmed();

@@ -53,4 +53,6 @@ private:
     Form m_form = Form::Free;
     QList<int> m_columns; // -1 where the table lacks the column the rule reads
     QStringList m_names;
+    // The mesh tables: the last row of their first rule (the catalogue's mesh rule).
+    int m_meshLastRow = -1;
 };

@@ -1,7 +1,8 @@
 #include "reverse/reversedialog.h"
 
 #include "calc/formatmass.h"
-#include "shell/form1.h"
+#include "host/calculatorhost.h"
+#include "session/calculatorsession.h"
 #include "ui/controltable.h"
 #include "ui/twips.h"
 
@@ -34,9 +35,11 @@ bool isSheets(MassRule rule)
 
 } // namespace
 
-ReverseDialog::ReverseDialog(Form1 &window)
-    : QDialog(&window)
-    , m_window(window)
+using Input = CalculatorSession::Input;
+
+ReverseDialog::ReverseDialog(CalculatorSession &session, QWidget *window)
+    : QDialog(window)
+    , m_session(session)
 {
     setObjectName(QStringLiteral("ReverseDialog"));
     setWindowTitle(QStringLiteral("Пересчёт из массы"));
@@ -88,30 +91,30 @@ void ReverseDialog::buildControls()
     control<QPushButton>("CloseButton")->setAutoDefault(false);
 }
 
-QLineEdit *ReverseDialog::mainInput(const char *name) const
-{
-    return m_window.findChild<QLineEdit *>(QString::fromLatin1(name));
-}
-
 QString ReverseDialog::lengthUnit() const
 {
-    return m_window.state().LengthDivisor == 1 ? QStringLiteral("м") : QStringLiteral("мм");
+    return m_session.state().LengthDivisor == 1 ? QStringLiteral("м") : QStringLiteral("мм");
+}
+
+// The state the rules work back from; nothing without a kind.
+std::optional<CalcState> ReverseDialog::ruleState() const
+{
+    return m_session.kind() ? std::optional<CalcState>(m_session.state()) : std::nullopt;
 }
 
 // The main window's mass unit, count of pieces and sheet size to start from.
 void ReverseDialog::fillFromWindow()
 {
-    const bool tonnes = m_window.state().MassDivisor == 1000;
+    const bool tonnes = m_session.state().MassDivisor == 1000;
     control<QRadioButton>(tonnes ? "TonneOption" : "KgOption")->setChecked(true);
-    const QString pieces = mainInput("Text5")->text();
+    const QString pieces = m_session.input(Input::Pieces);
     control<QLineEdit>("PiecesText")->setText(pieces.trimmed().isEmpty() ? QStringLiteral("1") : pieces);
-    control<QLineEdit>("WidthText")->setText(mainInput("Text2")->text());
-    control<QLineEdit>("SheetLengthText")->setText(mainInput("Text3")->text());
+    control<QLineEdit>("WidthText")->setText(m_session.input(Input::Width));
+    control<QLineEdit>("SheetLengthText")->setText(m_session.input(Input::Length));
     control<QLabel>("WidthLabel")->setText(QStringLiteral("Ширина, %1").arg(lengthUnit()));
     control<QLabel>("SheetLengthLabel")->setText(QStringLiteral("Длина, %1").arg(lengthUnit()));
 
-    const std::optional<CalcState> state =
-        m_window.currentKind() ? std::optional<CalcState>(m_window.state()) : std::nullopt;
+    const std::optional<CalcState> state = ruleState();
     const MassRule rule = state ? MassRuleOf(*state) : MassRule::None;
     for (const char *name : {"PiecesLabel", "PiecesText"})
         control<QWidget>(name)->setVisible(rule == MassRule::ByLength);
@@ -122,14 +125,12 @@ void ReverseDialog::fillFromWindow()
 
 void ReverseDialog::recompute()
 {
-    const std::optional<CalcState> state =
-        m_window.currentKind() ? std::optional<CalcState>(m_window.state()) : std::nullopt;
     const ReverseRules::Inputs inputs{control<QLineEdit>("MassText")->text(),
                                       control<QRadioButton>("TonneOption")->isChecked(),
                                       control<QLineEdit>("PiecesText")->text(),
                                       control<QLineEdit>("WidthText")->text(),
                                       control<QLineEdit>("SheetLengthText")->text()};
-    m_outcome = ReverseRules::FromMass(state, [this](int column) { return m_window.ReadCell(column); },
+    m_outcome = ReverseRules::FromMass(ruleState(), [this](int column) { return m_session.cell(column); },
                                        inputs);
     showOutcome();
 }
@@ -160,7 +161,7 @@ void ReverseDialog::showOutcome()
     const QString value = ReverseRules::InputText(o.value);
     const bool tonnes = control<QRadioButton>("TonneOption")->isChecked();
     const QString wholeMass =
-        FormatMass(o.wholeMassKg / (tonnes ? 1000 : 1), m_window.state().PrecisionFormat)
+        FormatMass(o.wholeMassKg / (tonnes ? 1000 : 1), m_session.state().PrecisionFormat)
         + (tonnes ? QStringLiteral(" т") : QStringLiteral(" кг"));
     const QString rounded = QStringLiteral("\nОкруглённое вверх: %1 шт., масса %2")
                                 .arg(ReverseRules::InputText(o.whole), wholeMass);
@@ -184,28 +185,28 @@ void ReverseDialog::Apply_Click()
         return;
     const bool whole = control<QRadioButton>("WholeOption")->isChecked();
     const QString count = ReverseRules::InputText(whole ? o.whole : o.value);
-    // Each input written recomputes the main window by its own rules.
+    // Each input written recomputes the session by its own rules.
     switch (o.rule) {
     case MassRule::ByLength:
-        mainInput("Text5")->setText(ReverseRules::InputText(o.pieces));
-        mainInput("Text3")->setText(ReverseRules::InputText(o.value));
+        m_session.setInput(Input::Pieces, ReverseRules::InputText(o.pieces));
+        m_session.setInput(Input::Length, ReverseRules::InputText(o.value));
         break;
-    case MassRule::PerPiece: mainInput("Text5")->setText(count); break;
-    case MassRule::PerArea: mainInput("Text4")->setText(ReverseRules::InputText(o.value)); break;
+    case MassRule::PerPiece: m_session.setInput(Input::Pieces, count); break;
+    case MassRule::PerArea: m_session.setInput(Input::Area, ReverseRules::InputText(o.value)); break;
     case MassRule::SmoothSheet:
     case MassRule::RibbedSheet:
-        mainInput("Text2")->setText(control<QLineEdit>("WidthText")->text());
-        mainInput("Text3")->setText(control<QLineEdit>("SheetLengthText")->text());
-        mainInput("Text5")->setText(count);
+        m_session.setInput(Input::Width, control<QLineEdit>("WidthText")->text());
+        m_session.setInput(Input::Length, control<QLineEdit>("SheetLengthText")->text());
+        m_session.setInput(Input::Pieces, count);
         break;
     case MassRule::None: return;
     }
     accept();
 }
 
-ReverseDialog *ReverseDialog::openOver(Form1 &window)
+ReverseDialog *ReverseDialog::openOver(CalculatorHost &host)
 {
-    auto *dialog = new ReverseDialog(window);
+    auto *dialog = new ReverseDialog(host.session(), &host.window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Modal to the main window, without a nested event loop.
     dialog->open();
@@ -213,12 +214,11 @@ ReverseDialog *ReverseDialog::openOver(Form1 &window)
     return dialog;
 }
 
-void ReverseDialog::attachTo(Form1 &window)
+void ReverseDialog::attachTo(CalculatorHost &host)
 {
-    auto *action = new QAction(QStringLiteral("Пересчёт из массы…"), &window);
+    auto *action = new QAction(QStringLiteral("Пересчёт из массы…"), &host.window());
     action->setObjectName(QStringLiteral("ReverseFromMass"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    connect(action, &QAction::triggered, &window, [&window] { openOver(window); });
-    window.addWindowCommand(action);
-    window.addResultCommand(action);
+    connect(action, &QAction::triggered, &host.window(), [&host] { openOver(host); });
+    host.addCommand(action, CalculatorHost::Place::WindowKeys | CalculatorHost::Place::Results);
 }

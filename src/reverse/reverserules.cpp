@@ -78,31 +78,46 @@ double RoundUpToWhole(double exact)
     return std::ceil(exact);
 }
 
-Outcome FromMass(const std::optional<CalcState> &state, const CellReader &cell, const Inputs &inputs)
+namespace {
+
+// The rule and the unit mass as the main window's rules leave them, worked out on a copy of the
+// state, whose mass unit becomes kilograms for the whole count's mass; nothing, the outcome
+// saying why, where they give none.
+std::optional<CalcState> unitMassRules(const std::optional<CalcState> &state, const CellReader &cell,
+                                       Outcome &outcome)
 {
-    Outcome outcome;
     if (!state) {
         outcome.status = Status::NoKind;
-        return outcome;
+        return std::nullopt;
     }
     outcome.rule = MassRuleOf(*state);
     if (outcome.rule == MassRule::None)
-        return outcome;
-
-    // The unit mass as the main window's rules leave it, worked out on a copy of the state.
+        return std::nullopt;
     CalcState rules = *state;
-    rules.MassDivisor = 1; // the whole count's mass in kilograms
+    rules.MassDivisor = 1;
     switch (ComputeMasses(rules, CalcInputs{}, cell).kind) {
     case CalcOutcome::Kind::Results: break;
-    case CalcOutcome::Kind::NoRow: outcome.status = Status::NoRow; return outcome;
-    case CalcOutcome::Kind::NoMass: outcome.status = Status::NoUnitMass; return outcome;
+    case CalcOutcome::Kind::NoRow: outcome.status = Status::NoRow; return std::nullopt;
+    case CalcOutcome::Kind::NoMass: outcome.status = Status::NoUnitMass; return std::nullopt;
     case CalcOutcome::Kind::ArithmeticError:
     case CalcOutcome::Kind::DivisionByZero:
-    case CalcOutcome::Kind::NegativeInput: outcome.status = Status::UnitMassError; return outcome;
-    case CalcOutcome::Kind::NoChange: outcome.status = Status::NoRule; return outcome;
+    case CalcOutcome::Kind::NegativeInput: outcome.status = Status::UnitMassError; return std::nullopt;
+    case CalcOutcome::Kind::NoChange: outcome.status = Status::NoRule; return std::nullopt;
     }
     const double unitMass = WidenUnitMass(rules.UnitMass);
     outcome.unitMass = outcome.rule == MassRule::SmoothSheet ? SmoothSheetKgPerSquareMetre(unitMass) : unitMass;
+    return rules;
+}
+
+} // namespace
+
+Outcome FromMass(const std::optional<CalcState> &state, const CellReader &cell, const Inputs &inputs)
+{
+    Outcome outcome;
+    std::optional<CalcState> found = unitMassRules(state, cell, outcome);
+    if (!found)
+        return outcome;
+    CalcState &rules = *found;
 
     if (inputs.mass.trimmed().isEmpty() && positive(outcome.unitMass)) {
         outcome.status = Status::EmptyMass;

@@ -4,7 +4,9 @@
 #include "calc/massrules.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/form22.h"
-#include "shell/environment.h"
+#include "host/calculatorhost.h"
+#include "platform/environment.h"
+#include "session/calculatorsession.h"
 #include "shell/mainstate.h"
 
 #include <QHash>
@@ -17,17 +19,14 @@ class DataPanelNote;
 class DataSource;
 class KindToolbar;
 class QAction;
-class PictureBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 class SizeGrid;
 
-// The main window: the calculator. Handlers are named <control>_<event> after the layout's
-// controls; the logic they need lives in the core library.
-class Form1 : public QWidget
+// The main window: the calculator. It shows the calculator session and hands its controls'
+// events to it; the features beyond the calculator attach to it as their host. Handlers are
+// named <control>_<event> after the layout's controls; the logic they need lives in the session
+// and the core library.
+class Form1 : public QWidget, public CalculatorHost
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form1)
@@ -40,21 +39,20 @@ public:
     // attached); the window is then never shown.
     bool Form_Load();
 
-    const MainState &state() const { return m_state; }
+    const MainState &state() const;
     DataSource *dataSource() const { return m_data; }
     Form2 *aboutWindow() const { return m_form2; }
     // The services the other windows reach through the main window (messages, the immediate end).
-    const Environment &environment() const { return m_env; }
+    const Environment &environment() const override { return m_env; }
     Form22 *enlargedPicture() const { return m_form22; }
-    // The kind of the last kind press; nothing before the first one and after a group press.
-    const std::optional<Catalogue::Kind> &currentKind() const { return m_kind; }
+    // The chosen kind; nothing before the first kind press and after a group press.
+    const Catalogue::Kind *currentKind() const { return m_session->kind(); }
 
-    // The commands of the features beyond the calculator reach the user through the window's
-    // keys and context menus, so the designed window keeps its controls. A window command's
-    // shortcut works wherever the focus is in the window; a grid command is an entry of the size
-    // grid's context menu (its shortcut, in a widget context, works while the grid has the
-    // focus); a result command is an entry of the context menus of the two results. One action
-    // may be given to several places.
+    // The host of the features.
+    QWidget &window() override { return *this; }
+    CalculatorSession &session() override { return *m_session; }
+    SizeGrid &sizeGrid() override { return *grid(); }
+    void addCommand(QAction *action, Places places) override;
     void addWindowCommand(QAction *action);
     void addGridCommand(QAction *action);
     void addResultCommand(QAction *action);
@@ -88,23 +86,25 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Made and wired by form1layout.cpp.
     void buildWindow();
     void setUpToolbars();
-    void connectHandlers();
     void setUpContextMenus();
-    // Hangs the commands of the features on the window (form1features.cpp).
-    void attachFeatures();
-    void registerInProgramList();
-    void LookUpListDir();
+    void setCommandButton(QAction *action);
+    void connectControls();
+    void connectSession();
     void Form_Unload();
 
-    void hideProductOptions();
-    void setInputsEnabled(const Catalogue::InputStates &states);
-    void selectProductOption(const char *name);
-    void applyCellShape(int16_t massColumn);
-    bool applyWireFactor(double k);
-    void showOutcome(const CalcOutcome &outcome);
+    // What shows the session.
+    void showKind();
+    void showInputsEnabled();
+    void showOptions();
+    void showInput(CalculatorSession::Input which, const QString &text);
+    void followRow(int row);
+    void showOutcome();
+    void releaseOtherKindButtons();
     void endAfterDatabaseFailure();
+    Catalogue::PipeAnswer askPipeTable();
     void copyToClipboard(const char *output);
     void resizeDataPanel(int twips);
 
@@ -113,16 +113,18 @@ private:
     KindToolbar *toolbar(int number) const;
 
     Environment m_env;
-    MainState m_state;
+    // The start-up's part of the state; the session's part is copied in when it is read.
+    mutable MainState m_state;
     DataSource *m_data = nullptr;
+    CalculatorSession *m_session = nullptr;
     // The hint and the empty-table note over the grid, and the partial-table tooltip.
     DataPanelNote *m_panelNote = nullptr;
     QHash<QString, QWidget *> m_controls;
     QPointer<Form2> m_form2;
     QPointer<Form22> m_form22;
-    std::optional<Catalogue::Kind> m_kind;
     QList<QAction *> m_resultCommands;
-    // Moving the grid to the first row after a refresh is the data source's doing, not the
-    // user's: it raises no row change.
-    bool m_refreshing = false;
+    // The grid follows a row the session moved to; that move is no user's and raises no row
+    // change. The user's column is kept across a reading of the sizes.
+    bool m_followingSession = false;
+    int m_column = 0;
 };

@@ -1,16 +1,26 @@
 // The main window's controls, in the design's twips (Left, Top, Width, Height), relative to
-// their container.
+// their container, and their wiring to the calculator session.
 
 #include "shell/form1.h"
 
+#include "catalogue/datapanelnote.h"
+#include "catalogue/datasource.h"
 #include "catalogue/kindtoolbar.h"
 #include "catalogue/picturebox.h"
 #include "catalogue/sizegrid.h"
+#include "platform/maker.h"
 #include "ui/controltable.h"
-#include "shell/maker.h"
+#include "ui/iconpicture.h"
+#include "ui/twips.h"
 
+#include <QAction>
+#include <QFont>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -40,23 +50,18 @@ Look with(Look look, auto change)
     return look;
 }
 
-} // namespace
-
-void Form1::buildWindow()
+Look checked(Look look)
 {
-    auto *grid = new SizeGrid;
-    auto *image = new PictureBox;
-    QHash<QString, QWidget *> premade{{QStringLiteral("DBGrid2"), grid},
-                                      {QStringLiteral("Image2"), image}};
-    for (const char *name : {"T1", "T2", "T3", "T4", "T5"})
-        premade.insert(QString::fromLatin1(name), new KindToolbar);
+    look.checked = true;
+    return look;
+}
 
-    const auto checked = [](Look look) { return with(look, [](Look &l) { l.checked = true; }); };
-    const auto input = [](QColor background) {
-        return Look{.text = Qt::black, .background = background};
-    };
+Look input(QColor background)
+{
+    return Look{.text = Qt::black, .background = background};
+}
 
-    m_controls = buildControls(this, {
+const ControlSpec Controls[] = {
         // Directly on the window.
         {"Frame5", K::Frame, nullptr, "Подсчет", 120, 0, 4455, 2475, FrameLook},
         {"Frame1", K::Frame, nullptr, "Рисунок", 4620, 0, 2175, 2235, FrameLook},
@@ -127,13 +132,20 @@ void Form1::buildWindow()
          {.toolTip = "Увеличить изображение", .pointingHand = true}},
         {"DBGrid2", K::Premade, "Frame2", "", 120, 240, 6420, 1545, {.background = GridGreen}},
         {"Text14", K::TextBox, "Frame2", "Text1", 4620, 660, 1095, 375, {.hidden = true}},
-    }, premade);
+};
 
-    // The results are the computation's: they can be selected and copied, not typed into.
-    for (const char *name : {"Text6", "Text7"})
-        qobject_cast<QLineEdit *>(m_controls.value(QString::fromLatin1(name)))->setReadOnly(true);
+// "MS Sans Serif" would fall back to a much wider face here; Liberation Sans keeps the
+// design's metrics, as Liberation Serif and Sans do for Times New Roman and Arial.
+void substituteFonts()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+}
 
-    // The size grid: read-only, the whole current row highlighted.
+void setUpGrid(SizeGrid *grid)
+{
+    // Read-only, the whole current row highlighted.
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -146,4 +158,157 @@ void Form1::buildWindow()
     QPalette gridPalette = grid->palette();
     gridPalette.setColor(QPalette::Mid, Qt::darkGray);
     grid->setPalette(gridPalette);
+}
+
+} // namespace
+
+void Form1::buildWindow()
+{
+    substituteFonts();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Morvex Steel Mass Calculator 2.0"));
+    setWindowIcon(IconPicture::load(QStringLiteral("app")));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+    setFixedSize(Twips::toPixels(6870), Twips::toPixels(5535));
+
+    auto *grid = new SizeGrid;
+    QHash<QString, QWidget *> premade{{QStringLiteral("DBGrid2"), grid},
+                                      {QStringLiteral("Image2"), new PictureBox}};
+    for (const char *name : {"T1", "T2", "T3", "T4", "T5"})
+        premade.insert(QString::fromLatin1(name), new KindToolbar);
+    m_controls = buildControls(this, Controls, premade);
+
+    // The results are the computation's: they can be selected and copied, not typed into.
+    for (const char *name : {"Text6", "Text7"})
+        control<QLineEdit>(name)->setReadOnly(true);
+    setUpGrid(grid);
+    grid->setModel(m_data->records());
+    grid->setInputs({control<QWidget>("Text2"), control<QWidget>("Text3"), control<QWidget>("Text5"),
+                     control<QWidget>("Text4")});
+}
+
+void Form1::setUpToolbars()
+{
+    for (int number = 1; number <= 5; ++number) {
+        const QStringList tips = Catalogue::toolTips(number);
+        QList<KindToolbar::Button> buttons;
+        for (int i = 0; i < tips.size(); ++i) {
+            const QString icon = number == 2 ? QStringLiteral("t2_%1").arg(i + 1, 2, 10, QLatin1Char('0'))
+                                             : QStringLiteral("t%1_%2").arg(number).arg(i + 1);
+            buttons.append({IconPicture::load(icon), tips.at(i)});
+        }
+        // The image lists hold 16 x 16 pictures for T2 and T3, 16 x 15 for the others.
+        const QSize iconSize(16, number == 2 || number == 3 ? 16 : 15);
+        toolbar(number)->setButtons(buttons, iconSize);
+    }
+    const std::pair<const char *, const char *> pictures[] = {
+        {"Command1", "copy"}, {"Command2", "copy"}, {"Command4", "grow"}, {"Command5", "shrink"}};
+    for (const auto &[name, icon] : pictures) {
+        control<QPushButton>(name)->setIcon(IconPicture::load(QString::fromLatin1(icon)));
+        control<QPushButton>(name)->setIconSize(QSize(16, 16));
+    }
+}
+
+// The feature's button beside the group toolbar (cmdBomAdd) shows the command's icon and
+// triggers it; it never takes the focus from the inputs.
+void Form1::setCommandButton(QAction *action)
+{
+    auto *button = control<QPushButton>("cmdBomAdd");
+    button->setIcon(action->icon());
+    button->setIconSize(QSize(16, 16));
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, action, [action] { action->trigger(); });
+}
+
+void Form1::connectControls()
+{
+    connect(toolbar(1), &KindToolbar::buttonClick, this, &Form1::T1_ButtonClick);
+    for (int number = 2; number <= 5; ++number)
+        connect(toolbar(number), &KindToolbar::buttonClick, this,
+                [this, number](int index) { KindButtonClick(number, index); });
+
+    // Text2_Change .. Text5_Change: every change, typed or set, goes to the session.
+    using Input = CalculatorSession::Input;
+    const std::pair<const char *, Input> inputs[] = {
+        {"Text2", Input::Width}, {"Text3", Input::Length}, {"Text5", Input::Pieces}, {"Text4", Input::Area}};
+    for (const auto &[name, which] : inputs)
+        connect(control<QLineEdit>(name), &QLineEdit::textChanged, m_session,
+                [this, which = which](const QString &text) { m_session->setInput(which, text); });
+
+    // Option1_Click .. Option7_Click: the unit and precision options; O6_Click, O7_Click,
+    // o8_Click .. o10_Click: the product options.
+    const auto option = [this](const char *name, auto handler) {
+        connect(control<QRadioButton>(name), &QRadioButton::clicked, m_session, handler);
+    };
+    CalculatorSession *s = m_session;
+    option("Option1", [s] { s->setPrecision(QStringLiteral("0.0")); });
+    option("Option2", [s] { s->setPrecision(QStringLiteral("0.0#")); });
+    option("Option3", [s] { s->setPrecision(QStringLiteral("0.0##")); });
+    option("Option4", [s] { s->setMassDivisor(1); });
+    option("Option5", [s] { s->setMassDivisor(1000); });
+    option("Option6", [s] { s->setLengthDivisor(1); });
+    option("Option7", [s] { s->setLengthDivisor(1000); });
+    option("O6", [s] { s->chooseOption(ProductOption::Rhombic); });
+    option("O7", [s] { s->chooseOption(ProductOption::Square); });
+    option("o8", [s] { s->chooseOption(ProductOption::Wire3); });
+    option("o9", [s] { s->chooseOption(ProductOption::Wire4); });
+    option("o10", [s] { s->chooseOption(ProductOption::Wire5); });
+
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(control<QPushButton>("Command3"), &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(control<QPushButton>("Command4"), &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(control<PictureBox>("Image2"), &PictureBox::clicked, this, &Form1::Image2_Click);
+    connect(grid()->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                m_column = std::max(current.column(), 0);
+                if (!m_followingSession)
+                    DBGrid2_RowColChange(previous.row(), previous.column());
+            });
+}
+
+void Form1::connectSession()
+{
+    CalculatorSession *s = m_session;
+    connect(s, &CalculatorSession::kindChanged, this, &Form1::showKind);
+    connect(s, &CalculatorSession::enabledInputsChanged, this, &Form1::showInputsEnabled);
+    connect(s, &CalculatorSession::optionsChanged, this, &Form1::showOptions);
+    connect(s, &CalculatorSession::drawingShown, this, &Form1::ShowPicture);
+    connect(s, &CalculatorSession::rowChanged, this, &Form1::followRow);
+    connect(s, &CalculatorSession::inputChanged, this, &Form1::showInput);
+    connect(s, &CalculatorSession::outcomeChanged, this, &Form1::showOutcome);
+    connect(s, &CalculatorSession::sizesLoaded, this, [this] {
+        m_panelNote->showKind(QString::fromUtf8(m_session->kind()->standard), m_data->PartialNote());
+    });
+    connect(s, &CalculatorSession::databaseFailed, this, &Form1::endAfterDatabaseFailure);
+}
+
+void Form1::setUpContextMenus()
+{
+    QTableView *table = grid();
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, [table](const QPoint &at) {
+        if (table->actions().isEmpty())
+            return;
+        QMenu menu(table);
+        menu.addActions(table->actions());
+        menu.exec(table->viewport()->mapToGlobal(at));
+    });
+    // The results keep their own editing menu (copy, select all); the result commands follow it.
+    for (const char *name : {"Text6", "Text7"}) {
+        QLineEdit *result = control<QLineEdit>(name);
+        result->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(result, &QWidget::customContextMenuRequested, this, [this, result](const QPoint &at) {
+            QMenu *menu = result->createStandardContextMenu();
+            if (!m_resultCommands.isEmpty()) {
+                menu->addSeparator();
+                menu->addActions(m_resultCommands);
+            }
+            menu->exec(result->mapToGlobal(at));
+            delete menu;
+        });
+    }
 }

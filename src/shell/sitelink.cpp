@@ -1,7 +1,7 @@
 #include "shell/sitelink.h"
 
 #include "platform/urllauncher.h"
-#include "shell/maker.h"
+#include "platform/maker.h"
 
 #include <QDir>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 #include "platform/boxmessages.h"
 #include "platform/programexit.h"
 #include "platform/urllauncher.h"
-#include "shell/environment.h"
+#include "platform/environment.h"
 
 #include <memory>
 

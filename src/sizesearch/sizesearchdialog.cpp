@@ -2,7 +2,8 @@
 
 #include "catalogue/datasource.h"
 #include "catalogue/sizegrid.h"
-#include "shell/form1.h"
+#include "host/calculatorhost.h"
+#include "session/calculatorsession.h"
 #include "ui/controltable.h"
 #include "ui/twips.h"
 
@@ -19,10 +20,10 @@ using K = ControlSpec::Kind;
 
 } // namespace
 
-SizeSearchDialog::SizeSearchDialog(Form1 &window, QTableView &grid)
-    : QDialog(&window)
-    , m_window(window)
-    , m_grid(grid)
+SizeSearchDialog::SizeSearchDialog(CalculatorHost &host)
+    : QDialog(&host.window())
+    , m_session(host.session())
+    , m_grid(host.sizeGrid())
 {
     setObjectName(QStringLiteral("SizeSearchDialog"));
     setWindowTitle(QStringLiteral("Найти размер"));
@@ -44,7 +45,7 @@ SizeSearchDialog::SizeSearchDialog(Form1 &window, QTableView &grid)
     connect(control<QPushButton>("FindButton"), &QPushButton::clicked, this, &SizeSearchDialog::Find_Click);
     connect(control<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QDialog::reject);
     // Another kind's table: the next Enter starts from its top, whatever was typed before.
-    connect(window.dataSource()->records(), &QAbstractItemModel::modelReset, this,
+    connect(m_session.dataSource().records(), &QAbstractItemModel::modelReset, this,
             [this] { m_search = SizeSearch(); });
 }
 
@@ -56,14 +57,14 @@ template<typename T> T *SizeSearchDialog::control(const char *name) const
 void SizeSearchDialog::Find_Click()
 {
     QLabel *status = control<QLabel>("SearchStatus");
-    if (m_grid.isHidden() || !m_window.currentKind()) {
+    if (m_grid.isHidden() || !m_session.kind()) {
         status->setText(QStringLiteral("Сначала выберите изделие."));
         return;
     }
     const QString typed = control<QLineEdit>("SizeText")->text();
     const QModelIndex current = m_grid.currentIndex();
     const SizeSearch::Found found =
-        m_search.find(*m_window.dataSource()->records(), typed, current.isValid() ? current.row() : -1);
+        m_search.find(*m_session.dataSource().records(), typed, current.isValid() ? current.row() : -1);
     status->setText(SizeSearch::describe(found, typed));
     if (found.row < 0)
         return;
@@ -73,12 +74,12 @@ void SizeSearchDialog::Find_Click()
     m_grid.scrollTo(target, QAbstractItemView::PositionAtCenter);
 }
 
-SizeSearchDialog *SizeSearchDialog::openOver(Form1 &window, QTableView &grid)
+SizeSearchDialog *SizeSearchDialog::openOver(CalculatorHost &host)
 {
-    auto *dialog = window.findChild<SizeSearchDialog *>();
+    auto *dialog = host.window().findChild<SizeSearchDialog *>();
     if (!dialog) {
-        dialog = new SizeSearchDialog(window, grid);
-        dialog->placeBeside(window);
+        dialog = new SizeSearchDialog(host);
+        dialog->placeBeside(host.window());
     }
     dialog->show();
     dialog->raise();
@@ -89,9 +90,9 @@ SizeSearchDialog *SizeSearchDialog::openOver(Form1 &window, QTableView &grid)
     return dialog;
 }
 
-SizeSearchDialog *SizeSearchDialog::openWith(Form1 &window, QTableView &grid, const QString &typed)
+SizeSearchDialog *SizeSearchDialog::openWith(CalculatorHost &host, const QString &typed)
 {
-    SizeSearchDialog *dialog = openOver(window, grid);
+    SizeSearchDialog *dialog = openOver(host);
     auto *size = dialog->control<QLineEdit>("SizeText");
     size->setText(typed);
     size->end(false);
@@ -124,14 +125,14 @@ void SizeSearchDialog::placeBeside(const QWidget &window)
     }
 }
 
-void SizeSearchDialog::attachTo(Form1 &window, SizeGrid &grid)
+void SizeSearchDialog::attachTo(CalculatorHost &host)
 {
-    connect(&grid, &SizeGrid::textTyped, &window,
-            [&window, &grid](const QString &typed) { openWith(window, grid, typed); });
-    auto *action = new QAction(QStringLiteral("Найти размер…"), &window);
+    QWidget *window = &host.window();
+    connect(&host.sizeGrid(), &SizeGrid::textTyped, window,
+            [&host](const QString &typed) { openWith(host, typed); });
+    auto *action = new QAction(QStringLiteral("Найти размер…"), window);
     action->setObjectName(QStringLiteral("FindSize"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(action, &QAction::triggered, &window, [&window, &grid] { openOver(window, grid); });
-    window.addWindowCommand(action);
-    window.addGridCommand(action);
+    connect(action, &QAction::triggered, window, [&host] { openOver(host); });
+    host.addCommand(action, CalculatorHost::Place::WindowKeys | CalculatorHost::Place::SizeGrid);
 }

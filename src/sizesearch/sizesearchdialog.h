@@ -5,9 +5,9 @@
 #include <QDialog>
 #include <QHash>
 
-class Form1;
+class CalculatorHost;
+class CalculatorSession;
 class QTableView;
-class SizeGrid;
 
 // "Найти размер": the user types a size as a designer writes it; Enter moves the size grid to
 // the first row that begins with it, Enter again to the next one. Without a match the dialog
@@ -18,15 +18,15 @@ class SizeSearchDialog : public QDialog
     Q_DISABLE_COPY_MOVE(SizeSearchDialog)
 
 public:
-    SizeSearchDialog(Form1 &window, QTableView &grid);
+    explicit SizeSearchDialog(CalculatorHost &host);
 
     // The command "Найти размер…" (Ctrl+F, and in the size grid's context menu); text typed on
     // the size grid opens the dialog with that text in the size field.
-    static void attachTo(Form1 &window, SizeGrid &grid);
+    static void attachTo(CalculatorHost &host);
     // Shows the window's search dialog, made at the first call, the size field focused.
-    static SizeSearchDialog *openOver(Form1 &window, QTableView &grid);
+    static SizeSearchDialog *openOver(CalculatorHost &host);
     // The same, the size field holding the text typed so far, the cursor after it.
-    static SizeSearchDialog *openWith(Form1 &window, QTableView &grid, const QString &typed);
+    static SizeSearchDialog *openWith(CalculatorHost &host, const QString &typed);
 
     void Find_Click();
 
@@ -34,7 +34,7 @@ private:
     void placeBeside(const QWidget &window);
     template<typename T> T *control(const char *name) const;
 
-    Form1 &m_window;
+    CalculatorSession &m_session;
     QTableView &m_grid;
     SizeSearch m_search;
     QHash<QString, QWidget *> m_controls;

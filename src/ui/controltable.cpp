@@ -80,7 +80,7 @@ void applyLook(QWidget *widget, const ControlSpec &spec, const QFont &windowFont
 
 } // namespace
 
-QHash<QString, QWidget *> buildControls(QWidget *window, std::initializer_list<ControlSpec> table,
+QHash<QString, QWidget *> buildControls(QWidget *window, std::span<const ControlSpec> table,
                                         const QHash<QString, QWidget *> &premade)
 {
     QHash<QString, QWidget *> controls;

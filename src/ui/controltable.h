@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <span>
 
 class QWidget;
 
@@ -42,5 +43,10 @@ struct ControlSpec
 // earlier one where they overlap, unless the caller restacks them). Controls of kind Premade are
 // taken from the premade widgets by name and only placed and dressed. Returns every control by
 // name.
-QHash<QString, QWidget *> buildControls(QWidget *window, std::initializer_list<ControlSpec> table,
+QHash<QString, QWidget *> buildControls(QWidget *window, std::span<const ControlSpec> table,
                                         const QHash<QString, QWidget *> &premade = {});
+inline QHash<QString, QWidget *> buildControls(QWidget *window, std::initializer_list<ControlSpec> table,
+                                               const QHash<QString, QWidget *> &premade = {})
+{
+    return buildControls(window, std::span<const ControlSpec>(table.begin(), table.size()), premade);
+}

@@ -48,7 +48,7 @@ public:
         if (!state)
             qFatal("no state");
         state->LengthDivisor = lengthDivisor;
-        const std::optional<BomItem> made = makeItem({k, row, cells(k, row), *state, inputs});
+        const std::optional<BomItem> made = makeItem({k, row, cells(k, row), *state, inputs, option});
         if (!made)
             qFatal("no item");
         return *made;

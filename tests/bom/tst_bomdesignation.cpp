@@ -5,6 +5,7 @@
 #include "basefixture.h"
 #include "bom/bomdesignation.h"
 #include "catalogue/datasource.h"
+#include "catalogue/sizeselection.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -109,17 +110,13 @@ private Q_SLOTS:
         QCOMPARE(parts.standard, standard);
     }
 
-    // The table above and the rules name every kind of the catalogue, and the names tell the
-    // kinds apart (a list file finds its kind by the name).
-    void everyKindHasARuleAndItsOwnName()
+    // The names tell the kinds apart (a list file finds its kind by the name).
+    void everyKindHasItsOwnName()
     {
         QSet<QString> names;
-        for (const Catalogue::Kind &k : Catalogue::kinds()) {
-            QVERIFY2(BomDesignation::ruleFor(k), qPrintable(kindTag(k)));
+        for (const Catalogue::Kind &k : Catalogue::kinds())
             names.insert(BomDesignation::splitTitle(QString::fromUtf8(k.title)).name);
-        }
         QCOMPARE(names.size(), Catalogue::kinds().size());
-        QCOMPARE(BomDesignation::rules().size(), Catalogue::kinds().size());
     }
 
     // Each rule reads only columns its record source has in the built base, tables still
@@ -127,7 +124,7 @@ private Q_SLOTS:
     void rulesReadColumnsOfTheBuiltTables()
     {
         for (const Catalogue::Kind &k : Catalogue::kinds()) {
-            const BomDesignation::Rule *rule = BomDesignation::ruleFor(k);
+            const Catalogue::Designation *rule = &k.designation;
             const int columns = builtColumnCount(k);
             QVERIFY2(columns > 0, qPrintable(kindTag(k)));
             QList<int> named = columnsNamed(rule->size) + columnsNamed(rule->standard);
@@ -246,9 +243,9 @@ private Q_SLOTS:
     {
         const Catalogue::Kind k = BaseFixture::kind(3, 4);
         const QStringList cloth{"1", "0.4", "1000", "", "", "36", "1.2"};
-        QCOMPARE(BomDesignation::standard(k, cloth, MeshRows::LastShapedWovenMesh), QStringLiteral("ГОСТ 5336-80"));
-        QCOMPARE(BomDesignation::standard(k, cloth, MeshRows::LastShapedWovenMesh + 1), QStringLiteral("ГОСТ 3826-82"));
-        QCOMPARE(BomDesignation::optionsFor(k, MeshRows::LastShapedWovenMesh + 1), QList{ProductOption::None});
+        QCOMPARE(BomDesignation::standard(k, cloth, k.mesh.lastRow), QStringLiteral("ГОСТ 5336-80"));
+        QCOMPARE(BomDesignation::standard(k, cloth, k.mesh.lastRow + 1), QStringLiteral("ГОСТ 3826-82"));
+        QCOMPARE(SizeSelection::optionsFor(k, k.mesh.lastRow + 1), QList{ProductOption::None});
     }
 
     // The regional decimal separator, and the comparison key that reads both the same.
@@ -297,7 +294,7 @@ private Q_SLOTS:
             QSet<QString> keys;
             int designations = 0;
             for (int r = 0; r < table->size(); ++r) {
-                for (ProductOption option : BomDesignation::optionsFor(k, r)) {
+                for (ProductOption option : SizeSelection::optionsFor(k, r)) {
                     const QString size = BomDesignation::rowDesignation(k, table->at(r), option);
                     QVERIFY2(!size.trimmed().isEmpty(), qPrintable(kindTag(k)));
                     keys.insert(BomDesignation::key(size));

@@ -4,6 +4,7 @@
 // is until the list changes; and every row of every kind found again from the kept file.
 
 #include "../calc/calculatorwindow.h"
+#include "catalogue/sizeselection.h"
 #include "contextmenu.h"
 #include "bom/bomdesignation.h"
 #include "bom/bomfeature.h"
@@ -519,7 +520,7 @@ private Q_SLOTS:
             const int rows = w.window->dataSource()->records()->rowCount();
             for (int r = 0; r < rows; ++r) {
                 w.selectRow(r);
-                if (BomDesignation::optionsFor(k, r).contains(ProductOption::None)) {
+                if (SizeSelection::optionsFor(k, r).contains(ProductOption::None)) {
                     addCurrent();
                     continue;
                 }

@@ -1,6 +1,6 @@
 #include "platform/urllauncher.h"
 #include "shell/form1.h"
-#include "shell/maker.h"
+#include "platform/maker.h"
 #include "shell/sitelink.h"
 #include "testwindow.h"
 

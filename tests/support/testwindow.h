@@ -4,7 +4,7 @@
 #include "recordingexit.h"
 #include "recordinglauncher.h"
 #include "recordingmessages.h"
-#include "shell/environment.h"
+#include "platform/environment.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,0 +1,19 @@
+#include "features/features.h"
+
+#include "bom/bomfeature.h"
+#include "ownsizes/ownsizecommands.h"
+#include "reverse/reversedialog.h"
+#include "sizesearch/sizesearchdialog.h"
+
+namespace Features {
+
+// The order is the order of their entries in the shared context menus.
+void attachTo(CalculatorHost &host)
+{
+    ReverseDialog::attachTo(host);
+    SizeSearchDialog::attachTo(host);
+    OwnSizeCommands::attachTo(host);
+    BomFeature::attachTo(host);
+}
+
+} // namespace Features
