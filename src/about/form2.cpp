@@ -5,8 +5,9 @@
 #include "about/clipplayer.h"
 #include "about/module1.h"
 #include "about/stillclipplayer.h"
-#include "platform/usermessages.h"
+#include "host/calculatorhost.h"
 #include "platform/environment.h"
+#include "platform/usermessages.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -63,10 +64,10 @@ QString Form2::storedLiteral()
     return QString::fromUtf16(u"Бгннгщ\x19*%&#\x14їабТФШЮ&\x0BФЙУгРШПвФПР\x1FКЅНМХ\x1FЗЗДїґЕІ\x1Fё\x1F®Ѕё«јјёВ\x1Fn");
 }
 
-Form2::Form2(const MainWindow &main, const QString &literal)
+Form2::Form2(CalculatorHost *mainWindow, const QString &literal)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_main(main)
+    , m_main(mainWindow)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -100,10 +101,11 @@ void Form2::Form_Load(const QString &literal)
     // 1, 2 and 4: the full sizes of the pictures, the two positions, the notice.
     m_presentation.Form_Load();
     // 3. Centred over the main window, by the outer sizes of both.
-    if (m_main.window) {
-        const QRect main = m_main.window->frameGeometry();
+    if (m_main) {
+        const QWidget &opener = m_main->parentWindow();
+        const QRect main = opener.frameGeometry();
         // Not yet shown, the window has no frame of its own: it gets one like the main window's.
-        const QSize own = size() + (main.size() - m_main.window->size());
+        const QSize own = size() + (main.size() - opener.size());
         move(main.left() + (main.width() - own.width()) / 2,
              main.top() + (main.height() - own.height()) / 2);
     }
@@ -112,8 +114,8 @@ void Form2::Form_Load(const QString &literal)
     // 6 and 7, trapped: the rebuilt text goes into the hidden Label1.
     const std::optional<QString> text = AboutTexts::UnscrambleText(literal);
     if (!text) {
-        if (m_main.environment && m_main.environment->messages)
-            m_main.environment->messages->critical(
+        if (m_main && m_main->environment().messages)
+            m_main->environment().messages->critical(
                 QStringLiteral("Ошибка при выполнении операции !"), QStringLiteral("О программе"));
         return;
     }
@@ -125,7 +127,7 @@ void Form2::Form_Activate()
 {
     // The clip is a decoration: missing, unreadable, of the wrong length or refused by the
     // player, it leaves its place to its still picture and the window goes on, without a word.
-    const QLineEdit *text14 = m_main.programDir;
+    const auto *text14 = m_main ? m_main->parentWindow().findChild<QLineEdit *>(QStringLiteral("Text14")) : nullptr;
     const QString clip = text14 ? text14->text() + ClipFile::FileName.toString() : QString();
     if (!text14 || ClipFile::check(clip) != ClipFile::Check::Accepted || !m_player->setFileName(clip))
         showStillClip();

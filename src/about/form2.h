@@ -6,11 +6,10 @@
 #include <QPixmap>
 #include <QWidget>
 
+class CalculatorHost;
 class ClipPlayer;
 class QLabel;
-class QLineEdit;
 class QTimer;
-struct Environment;
 
 // The About/Help window: a splash, then an animated presentation with an embossed
 // About/Help caption, the animation clip, two pictures and a notice ticker, then the program's
@@ -25,17 +24,10 @@ public:
     // The window's stored literal of 59 characters that the load rebuilds into Label1.
     static QString storedLiteral();
 
-    // What the window has of the main window: its place to centre on, the program's services,
-    // and the hidden Text14 through which the main window hands over the program directory.
-    struct MainWindow
-    {
-        const QWidget *window = nullptr;
-        const Environment *environment = nullptr;
-        const QLineEdit *programDir = nullptr;
-    };
-
-    // The load steps run here (a test may give another literal).
-    explicit Form2(const MainWindow &main, const QString &literal = storedLiteral());
+    // The main window, as its host interface: the place to centre on and the program's services;
+    // it hands over the program directory through its hidden Text14, as the design has it. The
+    // load steps run here (a test may give another literal).
+    explicit Form2(CalculatorHost *mainWindow, const QString &literal = storedLiteral());
     ~Form2() override;
 
     // Runs whenever the window becomes the active window: checks the animation clip and hands
@@ -78,7 +70,7 @@ private:
     void showStillClip();
     QLabel *label(const char *name) const;
 
-    MainWindow m_main;
+    CalculatorHost *m_main;
     Presentation m_presentation;
     ClipPlayer *m_player = nullptr;
     QHash<QString, QWidget *> m_controls;

@@ -6,6 +6,7 @@
 #include "about/aboutcontrols.h"
 #include "about/abouttexts.h"
 #include "about/clipplayer.h"
+#include "host/calculatorhost.h"
 #include "platform/environment.h"
 #include "ui/controltable.h"
 
@@ -63,7 +64,7 @@ void Form2::makeTimers()
 QHash<QString, QWidget *> Form2::makePremade()
 {
     // The player comes from the program directory, where the executable lies.
-    m_player = ClipPlayer::create(this, m_main.environment ? m_main.environment->executableDir
+    m_player = ClipPlayer::create(this, m_main ? m_main->environment().executableDir
                                                : QCoreApplication::applicationDirPath());
     const QPixmap splash(QStringLiteral(":/images/splash.png"));
     const QPixmap right(QStringLiteral(":/images/image2.jpg"));

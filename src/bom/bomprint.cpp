@@ -124,6 +124,22 @@ struct Line
     double height;
 };
 
+// The first line of each page: the first page under the title (its lines from firstTop), each
+// other under the column headings; a line goes on while it ends above bottom.
+QList<int> pageStarts(const QList<Line> &lines, double firstTop, double headingHeight, double bottom)
+{
+    QList<int> firstLine{0};
+    double y = firstTop;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (y + lines.at(i).height > bottom && i > firstLine.last()) {
+            firstLine.append(i);
+            y = headingHeight;
+        }
+        y += lines.at(i).height;
+    }
+    return firstLine;
+}
+
 } // namespace
 
 void setUpPage(QPagedPaintDevice &device)
@@ -162,21 +178,13 @@ int render(const BillOfMaterials &list, QPagedPaintDevice &device)
         lines.append({cells, isBold, heightOf(page, cells, isBold ? bold : text)});
     }
 
-    // Pages: the first under the title, each under the column headings.
-    QList<int> firstLine{0};
-    double y = titleHeight + headingHeight;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (y + lines.at(i).height > page.height - footHeight && i > firstLine.last()) {
-            firstLine.append(i);
-            y = headingHeight;
-        }
-        y += lines.at(i).height;
-    }
+    const QList<int> firstLine = pageStarts(lines, titleHeight + headingHeight, headingHeight,
+                                            page.height - footHeight);
     const int pageCount = int(firstLine.size());
     for (int p = 0; p < pageCount; ++p) {
         if (p > 0)
             device.newPage();
-        y = 0;
+        double y = 0;
         if (p == 0) {
             painter.setFont(title);
             painter.drawText(QRectF(0, 0, page.width, titleHeight), Qt::AlignLeft | Qt::AlignTop,

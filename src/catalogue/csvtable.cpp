@@ -118,6 +118,24 @@ void readNoteLine(CsvReading &reading, const QString &line, int lineNo)
     }
 }
 
+// The header line after the note; false when it cannot be read. Without a readable header no
+// row can be placed in its columns: reading stops.
+bool readHeader(CsvReading &reading, const QStringList &fields, int lineNo)
+{
+    CsvTable &table = reading.table;
+    if (table.name.isEmpty()) {
+        reading.problems.append(problemAt(lineNo, CsvProblem::Kind::HeaderBeforeName, true));
+        return false;
+    }
+    if (const std::optional<CsvProblem> fault = headerProblem(fields, lineNo)) {
+        reading.problems.append(*fault);
+        return false;
+    }
+    table.columns = fields;
+    table.headerLine = lineNo;
+    return true;
+}
+
 } // namespace
 
 QString CsvProblem::describe() const
@@ -173,17 +191,8 @@ CsvReading parseCsvTable(const QByteArray &bytes)
             continue;
         }
         if (inNote) {
-            // Without a readable header no row can be placed in its columns: reading stops.
-            if (table.name.isEmpty()) {
-                problem(problemAt(lineNo, CsvProblem::Kind::HeaderBeforeName, true));
+            if (!readHeader(reading, fields, lineNo))
                 return reading;
-            }
-            if (const std::optional<CsvProblem> fault = headerProblem(fields, lineNo)) {
-                problem(*fault);
-                return reading;
-            }
-            table.columns = fields;
-            table.headerLine = lineNo;
             continue;
         }
         if (fields.size() != table.columns.size()) {

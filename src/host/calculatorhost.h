@@ -25,7 +25,7 @@ public:
 
     virtual ~CalculatorHost() = default;
 
-    virtual QWidget &window() = 0;
+    virtual QWidget &parentWindow() = 0;
     virtual CalculatorSession &session() = 0;
     virtual SizeGrid &sizeGrid() = 0;
     virtual const Environment &environment() const = 0;

@@ -12,7 +12,7 @@
 #include <QWidget>
 
 OwnSizeCommands::OwnSizeCommands(CalculatorHost &host)
-    : QObject(&host.window())
+    : QObject(&host.parentWindow())
     , m_host(host)
     , m_session(host.session())
     , m_store(host.environment().userDataDir, host.environment().messages)
@@ -107,7 +107,7 @@ void OwnSizeCommands::openDialog(const Shown &shown, int index)
                     SizeEntry::textColumns(*m_session.dataSource().records(), shown.source, columns));
     m_dialog = new OwnSizeDialog(std::move(entry),
                                  index >= 0 ? QStringLiteral("Изменить размер") : QStringLiteral("Добавить размер"),
-                                 QString::fromUtf8(m_session.kind()->title), &m_host.window());
+                                 QString::fromUtf8(m_session.kind()->title), &m_host.parentWindow());
     // Closed, it is gone for the commands at once, though deleted only later.
     connect(m_dialog, &QDialog::finished, this, [this] { m_dialog.clear(); });
     connect(m_dialog, &OwnSizeDialog::rowReady, this, [this, table, index, baseRows, place, own](const QStringList &row) {

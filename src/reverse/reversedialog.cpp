@@ -206,7 +206,7 @@ void ReverseDialog::Apply_Click()
 
 ReverseDialog *ReverseDialog::openOver(CalculatorHost &host)
 {
-    auto *dialog = new ReverseDialog(host.session(), &host.window());
+    auto *dialog = new ReverseDialog(host.session(), &host.parentWindow());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Modal to the main window, without a nested event loop.
     dialog->open();
@@ -216,9 +216,9 @@ ReverseDialog *ReverseDialog::openOver(CalculatorHost &host)
 
 void ReverseDialog::attachTo(CalculatorHost &host)
 {
-    auto *action = new QAction(QStringLiteral("Пересчёт из массы…"), &host.window());
+    auto *action = new QAction(QStringLiteral("Пересчёт из массы…"), &host.parentWindow());
     action->setObjectName(QStringLiteral("ReverseFromMass"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    connect(action, &QAction::triggered, &host.window(), [&host] { openOver(host); });
+    connect(action, &QAction::triggered, &host.parentWindow(), [&host] { openOver(host); });
     host.addCommand(action, CalculatorHost::Place::WindowKeys | CalculatorHost::Place::Results);
 }

@@ -27,6 +27,7 @@ class CalculatorSession : public QObject
 public:
     // The four inputs, in the order of CalcInputs' reading: width, length, pieces, area.
     enum class Input { Width, Length, Pieces, Area };
+    Q_ENUM(Input)
     static constexpr int InputCount = 4;
 
     explicit CalculatorSession(DataSource &data, QObject *parent = nullptr);
@@ -86,8 +87,8 @@ Q_SIGNALS:
     void optionsChanged();
     // The drawing of state().PictureFile is to be shown now (again, when it is the same).
     void drawingShown();
-    // The session moved to a row by itself (a kind chosen, the sizes read again, a move asked
-    // by a feature); the user's own moves come from the grid.
+    // The current row changed: the user's move, or the session's own (a kind chosen, the
+    // sizes read again), which the grid follows.
     void rowChanged(int row);
     void inputChanged(CalculatorSession::Input which, const QString &text);
     void outcomeChanged();

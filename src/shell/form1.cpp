@@ -67,11 +67,6 @@ Form1::~Form1()
     Form_Unload();
 }
 
-template<typename T> T *Form1::control(const char *name) const
-{
-    return qobject_cast<T *>(m_controls.value(QString::fromLatin1(name)));
-}
-
 SizeGrid *Form1::grid() const
 {
     return control<SizeGrid>("DBGrid2");
@@ -155,7 +150,7 @@ void Form1::Command3_Click()
     // The About window reads the program directory from the hidden Text14.
     control<QLineEdit>("Text14")->setText(m_state.ProgramDir);
     if (!m_form2)
-        m_form2 = new Form2({this, &m_env, control<QLineEdit>("Text14")});
+        m_form2 = new Form2(this);
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();

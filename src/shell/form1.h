@@ -49,7 +49,7 @@ public:
     const Catalogue::Kind *currentKind() const { return m_session->kind(); }
 
     // The host of the features.
-    QWidget &window() override { return *this; }
+    QWidget &parentWindow() override { return *this; }
     CalculatorSession &session() override { return *m_session; }
     SizeGrid &sizeGrid() override { return *grid(); }
     void addCommand(QAction *action, Places places) override;
@@ -108,7 +108,10 @@ private:
     void copyToClipboard(const char *output);
     void resizeDataPanel(int twips);
 
-    template<typename T> T *control(const char *name) const;
+    template<typename T> T *control(const char *name) const
+    {
+        return qobject_cast<T *>(m_controls.value(QString::fromLatin1(name)));
+    }
     SizeGrid *grid() const;
     KindToolbar *toolbar(int number) const;
 

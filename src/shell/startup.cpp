@@ -11,17 +11,18 @@ namespace Startup {
 
 namespace {
 
+// The root-key name is the combo box's single list item, kept scrambled; the unscrambled name
+// is its edit text.
 void unscrambleLocation(const HiddenControls &controls)
 {
-    // The root-key name is the combo box's single list item.
+    const ProgramList::Location location = ProgramList::location();
     QComboBox *rootKey = controls.rootKey;
     if (rootKey->count() == 0)
         rootKey->addItem(QString::fromLatin1(ProgramList::StoredRootKey));
     rootKey->setCurrentIndex(0);
-    rootKey->setEditText(ShiftText(rootKey->currentText(), ProgramList::RootKeyShift));
-    controls.keyPath->setText(ShiftText(QString::fromLatin1(ProgramList::StoredKeyPath), ProgramList::KeyPathShift));
-    controls.valueName->setText(
-        ShiftText(QString::fromLatin1(ProgramList::StoredValueName), ProgramList::ValueNameShift));
+    rootKey->setEditText(location.rootKey);
+    controls.keyPath->setText(location.keyPath);
+    controls.valueName->setText(location.valueName);
 }
 
 void lookUpListDir(const HiddenControls &controls, const Environment &environment)

@@ -21,7 +21,7 @@ using K = ControlSpec::Kind;
 } // namespace
 
 SizeSearchDialog::SizeSearchDialog(CalculatorHost &host)
-    : QDialog(&host.window())
+    : QDialog(&host.parentWindow())
     , m_session(host.session())
     , m_grid(host.sizeGrid())
 {
@@ -76,10 +76,10 @@ void SizeSearchDialog::Find_Click()
 
 SizeSearchDialog *SizeSearchDialog::openOver(CalculatorHost &host)
 {
-    auto *dialog = host.window().findChild<SizeSearchDialog *>();
+    auto *dialog = host.parentWindow().findChild<SizeSearchDialog *>();
     if (!dialog) {
         dialog = new SizeSearchDialog(host);
-        dialog->placeBeside(host.window());
+        dialog->placeBeside(host.parentWindow());
     }
     dialog->show();
     dialog->raise();
@@ -127,7 +127,7 @@ void SizeSearchDialog::placeBeside(const QWidget &window)
 
 void SizeSearchDialog::attachTo(CalculatorHost &host)
 {
-    QWidget *window = &host.window();
+    QWidget *window = &host.parentWindow();
     connect(&host.sizeGrid(), &SizeGrid::textTyped, window,
             [&host](const QString &typed) { openWith(host, typed); });
     auto *action = new QAction(QStringLiteral("Найти размер…"), window);
