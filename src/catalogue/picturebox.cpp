@@ -1,6 +1,10 @@
 #include "catalogue/picturebox.h"
 
+#include "catalogue/picturefit.h"
+#include "ui/twips.h"
+
 #include <QMouseEvent>
+#include <QPixmap>
 
 PictureBox::PictureBox(QWidget *parent)
     : QLabel(parent)
@@ -29,4 +33,21 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
+}
+
+bool PictureBox::showFitted(const QPixmap &picture)
+{
+    hide();
+    setStretch(false);
+    const std::optional<PictureFit> fit =
+        picture.isNull() ? std::nullopt
+                         : FitPicture(PixelsToTwips(picture.width()), PixelsToTwips(picture.height()));
+    if (!fit)
+        return false;
+    setPixmap(picture);
+    setBorderStyle(1);
+    setGeometry(Twips::rect(fit->left, fit->top, fit->width, fit->height));
+    setStretch(true);
+    show();
+    return true;
 }

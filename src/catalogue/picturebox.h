@@ -16,6 +16,9 @@ public:
     bool stretch() const;
     // 0: no border, 1: a thin frame line.
     void setBorderStyle(int style);
+    // Shows a drawing fitted into the picture panel (FitPicture), framed and stretched; false,
+    // the box left hidden and empty of clicks, when the picture is null or cannot be fitted.
+    bool showFitted(const QPixmap &picture);
 
 Q_SIGNALS:
     void clicked();

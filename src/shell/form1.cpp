@@ -6,7 +6,6 @@
 #include "catalogue/datasource.h"
 #include "catalogue/kindtoolbar.h"
 #include "catalogue/picturebox.h"
-#include "catalogue/picturefit.h"
 #include "catalogue/sizegrid.h"
 #include "features/features.h"
 #include "platform/programexit.h"
@@ -304,23 +303,10 @@ void Form1::KindButtonClick(int toolbarNumber, int index)
 
 void Form1::ShowPicture()
 {
+    // A drawing that cannot be shown leaves the panel empty, not clickable; the caller goes on.
     PictureBox *image = control<PictureBox>("Image2");
-    image->hide();
-    image->setStretch(false);
-    const QPixmap picture(m_state.ProgramDir + m_session->state().PictureFile);
-    const std::optional<PictureFit> fit =
-        picture.isNull() ? std::nullopt
-                         : FitPicture(PixelsToTwips(picture.width()), PixelsToTwips(picture.height()));
-    if (!fit) {
-        // The panel stays empty and cannot be clicked; the caller goes on.
+    if (!image->showFitted(QPixmap(m_state.ProgramDir + m_session->state().PictureFile)))
         m_env.messages->critical(QStringLiteral("Не могу открыть рисунок !"), ErrorTitle);
-        return;
-    }
-    image->setPixmap(picture);
-    image->setBorderStyle(1);
-    image->setGeometry(Twips::rect(fit->left, fit->top, fit->width, fit->height));
-    image->setStretch(true);
-    image->show();
 }
 
 void Form1::Image2_Click()
