@@ -95,7 +95,7 @@ public:
 
         QString size = f.at(BomTable::Size);
         CalcInputs inputs;
-        const bool sheet = kind->calcMode == 3 || kind->calcMode == 4;
+        const bool sheet = kind->calcMode == CalcModeCode::SmoothSheet || kind->calcMode == CalcModeCode::RibbedSheet;
         if (sheet) {
             const std::optional<BomDesignation::SheetParts> parts = BomDesignation::splitSheetSize(size);
             if (!parts)
