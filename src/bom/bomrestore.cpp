@@ -54,11 +54,6 @@ struct SizeRow
 // which may repeat a base designation with figures of their own.
 using SizeIndex = QHash<QString, QList<SizeRow>>;
 
-QString kindId(const Catalogue::Kind &kind)
-{
-    return QStringLiteral("%1/%2/%3").arg(kind.toolbar).arg(kind.button).arg(int(kind.answer));
-}
-
 SizeIndex indexOf(const Catalogue::Kind &kind, const QList<QStringList> &rows)
 {
     SizeIndex index;
@@ -149,10 +144,9 @@ private:
 
     const SizeIndex &sizeIndex(const Catalogue::Kind &kind, const QList<QStringList> &rows)
     {
-        const QString id = kindId(kind);
-        auto found = m_indexes.find(id);
+        auto found = m_indexes.find(kind.id);
         if (found == m_indexes.end())
-            found = m_indexes.insert(id, indexOf(kind, rows));
+            found = m_indexes.insert(kind.id, indexOf(kind, rows));
         return *found;
     }
 

@@ -254,6 +254,31 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(w.window->currentKind()->recordSource), QStringLiteral("арматура"));
     }
 
+    // A kind chosen through the session by its identity, as a window without toolbar buttons
+    // chooses it: the window shows it as after its button's press, and no kind button stays
+    // down, as after a group press.
+    void kindChosenWithoutItsButton()
+    {
+        CalculatorWindow w(FixtureTables::all());
+        w.choose(2, 10);
+        QVERIFY(w.get<KindToolbar>("T2")->isPressed(10));
+        w.window->session().chooseKind(QStringLiteral("channel"));
+        for (int button = 1; button <= w.get<KindToolbar>("T2")->count(); ++button)
+            QVERIFY2(!w.get<KindToolbar>("T2")->isPressed(button), qPrintable(QString::number(button)));
+        QCOMPARE(w.get<QGroupBox>("Frame2")->title(), QStringLiteral("Швеллер ГОСТ 8240-97"));
+        QCOMPARE(w.window->dataSource()->RecordSource(), QStringLiteral("швеллер"));
+        QVERIFY(!w.get("DBGrid2")->isHidden());
+        QCOMPARE(w.window->CurrentRowPosition(), 0);
+        QCOMPARE(w.state().PictureFile, QStringLiteral("sh1.jpg"));
+        w.type("Text3", QStringLiteral("1000"));
+        w.type("Text5", QStringLiteral("2"));
+        QCOMPARE(w.text("Text7"), QStringLiteral("36,8")); // 18.4 kg/m, 1 m, 2 pieces
+        // The button pressed again brings the button's own kind back, down.
+        w.press(2, 10);
+        QVERIFY(w.get<KindToolbar>("T2")->isPressed(10));
+        QCOMPARE(w.window->currentKind()->id, QStringLiteral("equal-angle"));
+    }
+
     // A feature's commands appear in the context menus of the grid and of the results; the
     // results keep their own copy entry.
     void contextMenusOfferTheFeatureCommands()
