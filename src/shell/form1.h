@@ -19,7 +19,6 @@ class DataPanelNote;
 class DataSource;
 class KindToolbar;
 class QAction;
-class QLineEdit;
 class SizeGrid;
 
 // The main window: the calculator. It shows the calculator session and hands its controls'

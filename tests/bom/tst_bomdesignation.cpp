@@ -110,12 +110,15 @@ private Q_SLOTS:
         QCOMPARE(parts.standard, standard);
     }
 
-    // The names tell the kinds apart (a list file finds its kind by the name).
-    void everyKindHasItsOwnName()
+    // Every kind of the catalogue has its size pattern (an entry without one leaves it null),
+    // and the names tell the kinds apart (a list file finds its kind by the name).
+    void everyKindHasARuleAndItsOwnName()
     {
         QSet<QString> names;
-        for (const Catalogue::Kind &k : Catalogue::kinds())
+        for (const Catalogue::Kind &k : Catalogue::kinds()) {
+            QVERIFY2(k.designation.size, qPrintable(kindTag(k)));
             names.insert(BomDesignation::splitTitle(QString::fromUtf8(k.title)).name);
+        }
         QCOMPARE(names.size(), Catalogue::kinds().size());
     }
 
