@@ -39,6 +39,7 @@ QAction *command(QWidget &window, const char *name, const QString &text, QList<Q
 BomFeature::BomFeature(CalculatorHost &host)
     : QObject(&host.parentWindow())
     , m_host(host)
+    , m_window(host.parentWindow())
     , m_session(host.session())
     , m_kept(BomStore::keptListPath(host.environment().userDataDir))
 {
@@ -76,7 +77,7 @@ BomFeature *BomFeature::attachTo(CalculatorHost &host)
 bool BomFeature::eventFilter(QObject *watched, QEvent *event)
 {
     // The list window goes with the main window, and is put where it was at the next start.
-    if (watched == &m_host.parentWindow() && event->type() == QEvent::Close && m_listWindow)
+    if (watched == &m_window && event->type() == QEvent::Close && m_listWindow)
         m_listWindow->close();
     if (watched == m_listWindow && event->type() == QEvent::Hide)
         WindowPlace::save(*m_listWindow, windowPlacesPath());
@@ -144,12 +145,11 @@ BomWindow *BomFeature::listWindow()
     if (!m_listWindow) {
         m_listWindow = new BomWindow(m_list, *m_host.environment().messages,
                                      [this]() -> BomKindRows & { return rows(); },
-                                     m_host.environment().executableDir, &m_host.parentWindow());
+                                     m_host.environment().executableDir, &m_window);
         // Where the user left it; the first time beside the calculator, which stays in view for
         // the next size. Wholly on a screen either way.
-        const QWidget &calculator = m_host.parentWindow();
-        WindowPlace::restore(*m_listWindow, windowPlacesPath(), calculator.frameGeometry().topRight() + QPoint(8, 0),
-                             calculator);
+        WindowPlace::restore(*m_listWindow, windowPlacesPath(), m_window.frameGeometry().topRight() + QPoint(8, 0),
+                             m_window);
         m_listWindow->installEventFilter(this);
     }
     return m_listWindow;

@@ -13,6 +13,7 @@
 class BomWindow;
 class CalculatorHost;
 class CalculatorSession;
+class QWidget;
 
 // The materials list on the main window: "Добавить в спецификацию" (Ctrl+Enter, either Enter
 // key; the results' and the grid's context menus; the small button beside the group toolbar)
@@ -53,6 +54,7 @@ private:
     void tell(const QString &text);
 
     CalculatorHost &m_host;
+    QWidget &m_window; // the host's, whose events the feature watches
     CalculatorSession &m_session;
     BillOfMaterials m_list;
     KeptList m_kept;

@@ -64,6 +64,15 @@ Form1::Form1(const Environment &environment, QWidget *parent)
 Form1::~Form1()
 {
     Form_Unload();
+    // The controls and the features go while the window is whole, before the session and the
+    // data source they read: a feature may hear from the window (its close, a hide) to the end.
+    // A child may take another with it (the materials list its window): each is watched.
+    QList<QPointer<QObject>> children;
+    for (QObject *child : this->children())
+        if (child != m_data && child != m_session)
+            children.append(child);
+    for (const QPointer<QObject> &child : std::as_const(children))
+        delete child.data();
 }
 
 SizeGrid *Form1::grid() const
@@ -81,33 +90,6 @@ const MainState &Form1::state() const
 {
     static_cast<SessionState &>(m_state) = m_session->state();
     return m_state;
-}
-
-void Form1::addCommand(QAction *action, Places places)
-{
-    if (places.testFlag(Place::WindowKeys))
-        addWindowCommand(action);
-    if (places.testFlag(Place::SizeGrid))
-        addGridCommand(action);
-    if (places.testFlag(Place::Results))
-        addResultCommand(action);
-    if (places.testFlag(Place::CommandButton))
-        setCommandButton(action);
-}
-
-void Form1::addWindowCommand(QAction *action)
-{
-    addAction(action);
-}
-
-void Form1::addGridCommand(QAction *action)
-{
-    grid()->addAction(action);
-}
-
-void Form1::addResultCommand(QAction *action)
-{
-    m_resultCommands.append(action);
 }
 
 bool Form1::Form_Load()

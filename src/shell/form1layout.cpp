@@ -211,6 +211,34 @@ void Form1::setUpToolbars()
     }
 }
 
+// The places where the features offer their commands.
+void Form1::addCommand(QAction *action, Places places)
+{
+    if (places.testFlag(Place::WindowKeys))
+        addWindowCommand(action);
+    if (places.testFlag(Place::SizeGrid))
+        addGridCommand(action);
+    if (places.testFlag(Place::Results))
+        addResultCommand(action);
+    if (places.testFlag(Place::CommandButton))
+        setCommandButton(action);
+}
+
+void Form1::addWindowCommand(QAction *action)
+{
+    addAction(action);
+}
+
+void Form1::addGridCommand(QAction *action)
+{
+    grid()->addAction(action);
+}
+
+void Form1::addResultCommand(QAction *action)
+{
+    m_resultCommands.append(action);
+}
+
 // The feature's button beside the group toolbar (cmdBomAdd) shows the command's icon and
 // triggers it; it never takes the focus from the inputs.
 void Form1::setCommandButton(QAction *action)
