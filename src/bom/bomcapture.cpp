@@ -74,6 +74,14 @@ std::optional<BomItem> makeItem(const BomCapture &capture)
     item.rowPosition = capture.rowPosition;
     item.cells = capture.cells;
     item.state = capture.state;
+    // A mesh row's state follows from the row and its option alone: an item never takes a unit
+    // mass left from another row (a welded mesh whose spacing of 0 gives none).
+    if (capture.kind.mesh.form != MeshForm::None) {
+        const std::optional<CalcState> own = stateFor(capture.kind, capture.rowPosition, capture.cells, item.option);
+        if (!own)
+            return std::nullopt;
+        item.state = *own;
+    }
     item.inputs = capture.inputs;
     if (capture.state.LengthDivisor != 1000 && capture.state.LengthDivisor != 0) {
         item.inputs.length = toMillimetres(capture.inputs.length, capture.state.LengthDivisor);

@@ -104,6 +104,24 @@ private Q_SLOTS:
         QVERIFY(!makeItem({k, row, items.base.cells(k, row), state, {0, 6000, 10, 0}}));
     }
 
+    // A welded mesh's item takes the unit mass of its own row and wire, never one the
+    // calculator was left with from another row: a row whose spacing of 0 gives none makes no
+    // item, whatever mass the state carries.
+    void weldedMeshItemTakesItsOwnRowsMass()
+    {
+        Items items;
+        const Catalogue::Kind k = BaseFixture::kind(3, 5);
+        const int row = items.base.find(k, {"4С Вр-I 100/100"});
+        QStringList cells = items.base.cells(k, row);
+        CalcState stale = *stateFor(k, row, cells, ProductOption::Wire3);
+        stale.UnitMass = 9.99f;
+        const std::optional<BomItem> item = makeItem({k, row, cells, stale, {0, 0, 0, 10}, ProductOption::Wire4});
+        QVERIFY(item);
+        QCOMPARE(item->total, 19.32); // (950 / 100 + 950 / 100 + 2) × 0.092 kg/m², 10 m²
+        cells[3] = QStringLiteral("0");
+        QVERIFY(!makeItem({k, row, cells, stale, {0, 0, 0, 10}, ProductOption::Wire4}));
+    }
+
     // A new item goes to the end of its standard's group; a new standard opens a group at the
     // end; the groups' subtotals and the total follow.
     void addGroupsByStandard()
