@@ -50,7 +50,10 @@ BomFeature::BomFeature(CalculatorHost &host)
 BomFeature::~BomFeature()
 {
     // The list window shows the list this object holds: it goes first, whatever order the main
-    // window deletes its children in.
+    // window deletes its children in, and unwatched: its leaving is no hide to be kept.
+    m_window.removeEventFilter(this);
+    if (m_listWindow)
+        m_listWindow->removeEventFilter(this);
     delete m_listWindow;
 }
 
@@ -77,9 +80,9 @@ BomFeature *BomFeature::attachTo(CalculatorHost &host)
 bool BomFeature::eventFilter(QObject *watched, QEvent *event)
 {
     // The list window goes with the main window, and is put where it was at the next start.
-    if (watched == &m_window && event->type() == QEvent::Close && m_listWindow)
+    if (event->type() == QEvent::Close && watched == &m_window && m_listWindow)
         m_listWindow->close();
-    if (watched == m_listWindow && event->type() == QEvent::Hide)
+    if (event->type() == QEvent::Hide && watched == m_listWindow)
         WindowPlace::save(*m_listWindow, windowPlacesPath());
     return QObject::eventFilter(watched, event);
 }
