@@ -1,7 +1,5 @@
 #include "steelspec/fastenerstatement.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -40,9 +38,9 @@ Statement make(const QList<Line> &lines)
     return statement;
 }
 
-QString kilograms(std::int64_t grams)
+QString kilograms(std::int64_t grams, const QLocale &locale)
 {
-    QLocale plain;
+    QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     return plain.toString(double(grams) / 1000, 'f', 3);
 }

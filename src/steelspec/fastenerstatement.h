@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -43,7 +44,7 @@ struct Statement
 Statement make(const QList<Line> &lines);
 
 // Grams as kilograms with three decimals, the locale's separator, no grouping.
-QString kilograms(std::int64_t grams);
+QString kilograms(std::int64_t grams, const QLocale &locale = QLocale());
 
 inline const QString Title = QStringLiteral("Ведомость метизов");
 

@@ -1,7 +1,5 @@
 #include "steelspec/steelusestatement.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -73,9 +71,9 @@ Statement make(const QList<Line> &lines)
     return statement;
 }
 
-QString kilograms(std::int64_t tenths)
+QString kilograms(std::int64_t tenths, const QLocale &locale)
 {
-    QLocale plain;
+    QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     return plain.toString(double(tenths) / 10, 'f', 1);
 }

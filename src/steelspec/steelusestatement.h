@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -39,7 +40,7 @@ struct Statement
 Statement make(const QList<Line> &lines);
 
 // Tenths of a kilogram as shown: "12,5".
-QString kilograms(std::int64_t tenths);
+QString kilograms(std::int64_t tenths, const QLocale &locale = QLocale());
 
 inline const QString Title = QStringLiteral("Ведомость расхода стали");
 inline const QString KindTotalText = QStringLiteral("Итого:");

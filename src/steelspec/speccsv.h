@@ -1,0 +1,19 @@
+#pragma once
+
+#include "steelspec/spectable.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QLocale>
+
+// The specification's tables as one CSV file for a spreadsheet, in the materials list's own
+// CSV convention (UTF-8 with its mark, ";" between fields, CR LF, decimal commas): for each
+// table the line with the project and the sheet, its title, its heading rows, its body, and an
+// empty line after it. A cell spanning several columns is written in its first one.
+namespace SpecCsv {
+
+// The tables are to be laid out with the file's locale (fileLocale()).
+QByteArray write(const QList<SpecTable> &tables);
+const QLocale &fileLocale();
+
+} // namespace SpecCsv
