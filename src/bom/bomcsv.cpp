@@ -71,15 +71,6 @@ bool isTextColumn(int column)
     return column == BomTable::Name || column == BomTable::Standard || column == BomTable::Size;
 }
 
-// A spreadsheet opening the file would run a text cell beginning with "=", "+", "-" or "@" as
-// a formula: such a text is written after an apostrophe, which spreadsheets take as "text".
-// A text that already begins with apostrophes before such a sign gets one more, so reading
-// takes exactly one off and gives every text back as it was.
-QString protectedText(const QString &field)
-{
-    return formulaAfterApostrophes(field) ? QLatin1Char('\'') + field : field;
-}
-
 QString unprotectedText(const QString &field)
 {
     return field.startsWith(QLatin1Char('\'')) && formulaAfterApostrophes(field) ? field.mid(1) : field;
@@ -95,6 +86,11 @@ QStringList fileFields(const BillOfMaterials &list, int position)
 }
 
 } // namespace
+
+QString protectedText(const QString &field)
+{
+    return formulaAfterApostrophes(field) ? QLatin1Char('\'') + field : field;
+}
 
 QString joinFields(const QStringList &fields, QChar separator)
 {

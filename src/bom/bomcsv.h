@@ -39,6 +39,12 @@ struct Parsed
 // passed over; a missing byte-order mark is no fault.
 Parsed parse(const QByteArray &bytes);
 
+// A spreadsheet opening the file would run a text cell beginning with "=", "+", "-" or "@" as
+// a formula: such a text is written after an apostrophe, which spreadsheets take as "text".
+// A text that already begins with apostrophes before such a sign gets one more, so reading
+// takes exactly one off and gives every text back as it was.
+QString protectedText(const QString &field);
+
 // One line's fields joined, quoted where needed, with this separator.
 QString joinFields(const QStringList &fields, QChar separator);
 

@@ -1,6 +1,8 @@
 #include "steelspec/specprint.h"
 
-#include <QFile>
+#include "platform/safefile.h"
+
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -253,14 +255,11 @@ int render(const QList<SpecTable> &tables, QPagedPaintDevice &device)
 
 bool writePdf(const QList<SpecTable> &tables, const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    // Drawn in memory and written whole through SafeFile: a file replaced is never left cut.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&document);
         writer.setResolution(300);
         writer.setTitle(tables.isEmpty() ? QString() : tables.first().title);
         writer.setCreator(QStringLiteral("Morvex Steel Mass Calculator 2.0"));
@@ -271,9 +270,9 @@ bool writePdf(const QList<SpecTable> &tables, const QString &path, QString *erro
             return false;
         }
     }
-    if (!file.flush()) {
+    if (const QString why = SafeFile::write(path, document.data()); !why.isEmpty()) {
         if (error)
-            *error = file.errorString();
+            *error = why;
         return false;
     }
     return true;

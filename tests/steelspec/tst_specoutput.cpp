@@ -200,6 +200,9 @@ private Q_SLOTS:
         QCOMPARE(lines.at(4), QStringLiteral("1;2;3;4;5;6;7"));
         QCOMPARE(lines.at(5), QStringLiteral("Двутавры ГОСТ 26020-83;С255 ГОСТ 27772-2015;20Б1;1;0,12;;0,12"));
         QVERIFY2(lines.contains(QStringLiteral("Всего масса металла:;;;7;0,12;0,28;0,40")), qPrintable(lines.join(QLatin1Char('\n'))));
+        // A sheet's size begins with a minus: a spreadsheet would take it for a formula.
+        QVERIFY2(lines.contains(QStringLiteral("Прокат листовой ГОСТ 19903-74;С345 ГОСТ 27772-2015;'-8×1500×3000;4;;0,28;0,28")),
+                 qPrintable(lines.join(QLatin1Char('\n'))));
     }
 };
 
