@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QtPlugin>
 
@@ -38,14 +39,14 @@ public:
 
     virtual ~BomExporter() = default;
 
-    // Writes the sheet as an Excel workbook (.xlsx), set for A4; false with the reason when the
-    // file cannot be written.
-    virtual bool writeWorkbook(const BomSheet::Sheet &sheet, const QString &path, QString *error) = 0;
+    // Writes the sheets, in their order, as one Excel workbook (.xlsx), each set for A4; false
+    // with the reason when the file cannot be written.
+    virtual bool writeWorkbook(const QList<BomSheet::Sheet> &sheets, const QString &path, QString *error) = 0;
 
     // Prints on the printer the user chooses: through the chooser where one is given (tests),
     // through the system's print dialog otherwise.
     virtual PrintOutcome print(QWidget *parent, const PrintJob &job, BomPrinterChooser *chooser) = 0;
 };
 
-#define BomExporter_iid "example.morvex.Calculator.BomExporter/1.0"
+#define BomExporter_iid "example.morvex.Calculator.BomExporter/2.0"
 Q_DECLARE_INTERFACE(BomExporter, BomExporter_iid)

@@ -259,7 +259,7 @@ void BomWindow::exportXlsx()
                         // target, which takes the target's place only when it is whole.
                         *error = SafeFile::writeProduced(path, MaxWorkbookSize, [&](const QString &temporary) {
                             QString why;
-                            if (workbooks->writeWorkbook(sheet, temporary, &why))
+                            if (workbooks->writeWorkbook({sheet}, temporary, &why))
                                 return QString();
                             return why.isEmpty() ? QStringLiteral("книга не записана") : why;
                         });

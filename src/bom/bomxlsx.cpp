@@ -2,7 +2,8 @@
 
 #include <QFile>
 
-#include <array>
+#include <map>
+#include <utility>
 #include <clocale>
 #include <string>
 
@@ -16,35 +17,87 @@ using BomSheet::Cell;
 using BomSheet::Style;
 
 constexpr int PaperA4 = 9;
-constexpr int StyleCount = int(Style::TotalMass) + 1;
 
-using Formats = std::array<lxw_format *, StyleCount>;
-
-Formats makeFormats(lxw_workbook *book)
+// The workbook's formats, made as the cells first ask for them: one per style and, for the
+// form's figures, per number of decimals.
+class Formats
 {
-    const auto bordered = [book](bool bold) {
-        lxw_format *f = workbook_add_format(book);
+public:
+    explicit Formats(lxw_workbook *book)
+        : m_book(book)
+    {
+    }
+
+    lxw_format *of(const Cell &cell)
+    {
+        const bool formFigure = cell.style == Style::FormFigure || cell.style == Style::FormTotalFigure;
+        const std::pair key{int(cell.style), formFigure ? cell.decimals : 0};
+        if (const auto found = m_made.find(key); found != m_made.end())
+            return found->second;
+        lxw_format *format = make(cell.style);
+        if (formFigure)
+            format_set_num_format(format, numberFormat(cell.decimals).constData());
+        return m_made[key] = format;
+    }
+
+private:
+    static QByteArray numberFormat(int decimals)
+    {
+        return decimals > 0 ? "0." + QByteArray(decimals, '0') : QByteArray("0");
+    }
+
+    lxw_format *bordered(bool bold)
+    {
+        lxw_format *f = workbook_add_format(m_book);
         format_set_border(f, LXW_BORDER_THIN);
         format_set_align(f, LXW_ALIGN_VERTICAL_CENTER);
         if (bold)
             format_set_bold(f);
         return f;
-    };
-    Formats f{};
-    lxw_format *title = f[int(Style::Title)] = workbook_add_format(book);
-    format_set_bold(title);
-    format_set_font_size(title, 12);
-    lxw_format *heading = f[int(Style::Heading)] = bordered(true);
-    format_set_text_wrap(heading);
-    format_set_align(heading, LXW_ALIGN_CENTER);
-    f[int(Style::Group)] = bordered(true);
-    format_set_text_wrap(f[int(Style::Text)] = bordered(false));
-    f[int(Style::Figure)] = bordered(false);
-    format_set_num_format(f[int(Style::Mass)] = bordered(false), "0.000");
-    format_set_align(f[int(Style::TotalText)] = bordered(true), LXW_ALIGN_RIGHT);
-    format_set_num_format(f[int(Style::TotalMass)] = bordered(true), "0.000");
-    return f;
-}
+    }
+
+    lxw_format *make(Style style)
+    {
+        lxw_format *f = nullptr;
+        switch (style) {
+        case Style::Title:
+            f = workbook_add_format(m_book);
+            format_set_bold(f);
+            format_set_font_size(f, 12);
+            return f;
+        case Style::FormCaption: return workbook_add_format(m_book);
+        case Style::Heading:
+        case Style::FormHeading:
+            f = bordered(style == Style::Heading);
+            format_set_text_wrap(f);
+            format_set_align(f, LXW_ALIGN_CENTER);
+            return f;
+        case Style::Group: return bordered(true);
+        case Style::Text:
+        case Style::FormText:
+        case Style::FormTotalText:
+            f = bordered(style == Style::FormTotalText);
+            format_set_text_wrap(f);
+            return f;
+        case Style::Figure:
+        case Style::FormFigure: return bordered(false);
+        case Style::FormTotalFigure: return bordered(true);
+        case Style::Mass:
+        case Style::TotalMass:
+            f = bordered(style == Style::TotalMass);
+            format_set_num_format(f, "0.000");
+            return f;
+        case Style::TotalText:
+            f = bordered(true);
+            format_set_align(f, LXW_ALIGN_RIGHT);
+            return f;
+        }
+        return workbook_add_format(m_book);
+    }
+
+    lxw_workbook *m_book;
+    std::map<std::pair<int, int>, lxw_format *> m_made;
+};
 
 // The library refuses a cell it cannot hold (a text too long) and writes the rest: every
 // refusal is kept, so the workbook is not reported written without it.
@@ -52,7 +105,8 @@ lxw_error writeCell(lxw_worksheet *sheet, const Cell &cell, lxw_format *format)
 {
     const QByteArray text = cell.text.toUtf8();
     if (cell.merged())
-        return worksheet_merge_range(sheet, cell.row, cell.column, cell.row, cell.lastColumn, text.constData(), format);
+        return worksheet_merge_range(sheet, cell.row, cell.column, std::max(cell.row, cell.lastRow),
+                                     std::max(cell.column, cell.lastColumn), text.constData(), format);
     switch (cell.type) {
     case Cell::Type::Text: return worksheet_write_string(sheet, cell.row, cell.column, text.constData(), format);
     case Cell::Type::Number: return worksheet_write_number(sheet, cell.row, cell.column, cell.number, format);
@@ -109,9 +163,30 @@ private:
     std::string m_saved = "C";
 };
 
+// One sheet: its columns, its page (A4, one page wide, the heading on every page), its cells.
+// The first cell the library refuses is the sheet's answer; the others are written all the same.
+lxw_error writeSheet(lxw_workbook *book, const BomSheet::Sheet &sheet, Formats &formats)
+{
+    lxw_worksheet *worksheet = workbook_add_worksheet(book, sheet.name.toUtf8().constData());
+    if (!worksheet)
+        return LXW_ERROR_MEMORY_MALLOC_FAILED;
+    for (int c = 0; c < sheet.columnWidths.size(); ++c)
+        worksheet_set_column(worksheet, c, c, sheet.columnWidths.at(c), nullptr);
+    worksheet_set_paper(worksheet, PaperA4);
+    if (sheet.landscape)
+        worksheet_set_landscape(worksheet);
+    worksheet_fit_to_pages(worksheet, 1, 0);
+    worksheet_repeat_rows(worksheet, sheet.headingRow, sheet.repeatedLastRow());
+    lxw_error refused = LXW_NO_ERROR;
+    for (const Cell &cell : sheet.cells)
+        if (const lxw_error result = writeCell(worksheet, cell, formats.of(cell)); refused == LXW_NO_ERROR)
+            refused = result;
+    return refused;
+}
+
 } // namespace
 
-bool write(const BomSheet::Sheet &sheet, const QString &path, QString *error)
+bool write(const QList<BomSheet::Sheet> &sheets, const QString &path, QString *error)
 {
     const CNumericLocale numbersInFile;
     lxw_workbook *book = workbook_new(QFile::encodeName(path).constData());
@@ -119,17 +194,12 @@ bool write(const BomSheet::Sheet &sheet, const QString &path, QString *error)
         fail(error, LXW_ERROR_CREATING_XLSX_FILE);
         return false;
     }
-    lxw_worksheet *worksheet = workbook_add_worksheet(book, sheet.name.toUtf8().constData());
-    const Formats formats = makeFormats(book);
-    for (int c = 0; c < sheet.columnWidths.size(); ++c)
-        worksheet_set_column(worksheet, c, c, sheet.columnWidths.at(c), nullptr);
-    worksheet_set_paper(worksheet, PaperA4);
-    worksheet_fit_to_pages(worksheet, 1, 0);
-    worksheet_repeat_rows(worksheet, sheet.headingRow, sheet.headingRow);
+    Formats formats(book);
     lxw_error refused = LXW_NO_ERROR;
-    for (const Cell &cell : sheet.cells)
-        if (const lxw_error result = writeCell(worksheet, cell, formats[int(cell.style)]); refused == LXW_NO_ERROR)
+    for (const BomSheet::Sheet &sheet : sheets) {
+        if (const lxw_error result = writeSheet(book, sheet, formats); refused == LXW_NO_ERROR)
             refused = result;
+    }
     const lxw_error closed = workbook_close(book);
     if (refused != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
         fail(error, refused != LXW_NO_ERROR ? refused : closed);

@@ -4,10 +4,10 @@
 
 #include <QString>
 
-// A laid-out sheet written as an Excel workbook with libxlsxwriter, set for A4 one page wide.
-// Part of the export plugin.
+// Laid-out sheets written as one Excel workbook with libxlsxwriter, each set for A4 one page
+// wide. Part of the export plugin.
 namespace BomXlsx {
 
-bool write(const BomSheet::Sheet &sheet, const QString &path, QString *error = nullptr);
+bool write(const QList<BomSheet::Sheet> &sheets, const QString &path, QString *error = nullptr);
 
 } // namespace BomXlsx

@@ -3,9 +3,9 @@
 #include "bom/bomprinting.h"
 #include "bom/bomxlsx.h"
 
-bool XlsxPrintPlugin::writeWorkbook(const BomSheet::Sheet &sheet, const QString &path, QString *error)
+bool XlsxPrintPlugin::writeWorkbook(const QList<BomSheet::Sheet> &sheets, const QString &path, QString *error)
 {
-    return BomXlsx::write(sheet, path, error);
+    return BomXlsx::write(sheets, path, error);
 }
 
 BomExporter::PrintOutcome XlsxPrintPlugin::print(QWidget *parent, const PrintJob &job, BomPrinterChooser *chooser)

@@ -16,6 +16,6 @@ class XlsxPrintPlugin : public QObject, public BomExporter
 public:
     XlsxPrintPlugin() = default;
 
-    bool writeWorkbook(const BomSheet::Sheet &sheet, const QString &path, QString *error) override;
+    bool writeWorkbook(const QList<BomSheet::Sheet> &sheets, const QString &path, QString *error) override;
     PrintOutcome print(QWidget *parent, const PrintJob &job, BomPrinterChooser *chooser) override;
 };

@@ -14,6 +14,7 @@
 #include "recordingchooser.h"
 #include "recordingmessages.h"
 #include "recordingprinter.h"
+#include "workbookxml.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +28,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -72,48 +72,17 @@ struct ListWindow
     BomWindow window;
 };
 
-struct Cell
-{
-    QString value;   // the number, or the text of a shared or inline string
-    QString formula;
-};
+using Cell = WorkbookXml::Cell;
 
 // The first sheet's cells by reference ("H5"), shared strings resolved.
 QMap<QString, Cell> readSheet(const QString &path, QString *pageSetup = nullptr, QStringList *merged = nullptr)
 {
-    const QByteArray strings = ExternalTools::run(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/sharedStrings.xml")});
-    QStringList shared;
-    QXmlStreamReader s(strings);
-    while (!s.atEnd()) {
-        s.readNext();
-        if (s.isStartElement() && s.name() == QLatin1String("si"))
-            shared.append(QString());
-        else if (s.isStartElement() && s.name() == QLatin1String("t") && !shared.isEmpty())
-            shared.last() += s.readElementText();
-    }
-    QMap<QString, Cell> cells;
-    QXmlStreamReader x(ExternalTools::run(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/worksheets/sheet1.xml")}));
-    QString ref, type;
-    while (!x.atEnd()) {
-        x.readNext();
-        if (!x.isStartElement())
-            continue;
-        if (x.name() == QLatin1String("c")) {
-            ref = x.attributes().value(QLatin1String("r")).toString();
-            type = x.attributes().value(QLatin1String("t")).toString();
-            cells.insert(ref, {});
-        } else if (x.name() == QLatin1String("v")) {
-            const QString v = x.readElementText();
-            cells[ref].value = type == QLatin1String("s") ? shared.value(v.toInt()) : v;
-        } else if (x.name() == QLatin1String("f")) {
-            cells[ref].formula = x.readElementText();
-        } else if (x.name() == QLatin1String("pageSetup") && pageSetup) {
-            *pageSetup = x.attributes().value(QLatin1String("paperSize")).toString();
-        } else if (x.name() == QLatin1String("mergeCell") && merged) {
-            merged->append(x.attributes().value(QLatin1String("ref")).toString());
-        }
-    }
-    return cells;
+    const WorkbookXml::Sheet sheet = WorkbookXml::sheet(path);
+    if (pageSetup)
+        *pageSetup = sheet.paperSize;
+    if (merged)
+        *merged = sheet.merged;
+    return sheet.cells;
 }
 
 int pageCount(const QString &pdf)
@@ -254,8 +223,7 @@ private Q_SLOTS:
         QCOMPARE(w.messages.shown.size(), 0);
         QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), QByteArray("ru_RU.UTF-8"));
 
-        const QString sheet = QString::fromUtf8(ExternalTools::run(
-            QStringLiteral("unzip"), {QStringLiteral("-p"), w.files.toSave, QStringLiteral("xl/worksheets/sheet1.xml")}));
+        const QString sheet = QString::fromUtf8(WorkbookXml::part(w.files.toSave, QStringLiteral("xl/worksheets/sheet1.xml")));
         QVERIFY(sheet.contains(QStringLiteral("<cols>")));
         const QRegularExpressionMatch comma = QRegularExpression(QStringLiteral("\\d,\\d")).match(sheet);
         QVERIFY2(!comma.hasMatch(), qPrintable(sheet.mid(std::max<qsizetype>(0, comma.capturedStart() - 60), 120)));
