@@ -4,7 +4,7 @@
 // landscape by the number of group columns, the heading on every page) and the CSV.
 
 #include "../bom/externaltools.h"
-#include "steelspec/speccsv.h"
+#include "bom/speccsv.h"
 #include "steelspec/specprint.h"
 #include "steelspec/spectables.h"
 

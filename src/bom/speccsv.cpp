@@ -1,4 +1,4 @@
-#include "steelspec/speccsv.h"
+#include "bom/speccsv.h"
 
 #include "bom/bomcsv.h"
 

@@ -6,7 +6,7 @@
 
 #include "bom/bomexporter.h"
 #include "bom/bomexportplugin.h"
-#include "steelspec/specsheet.h"
+#include "bom/specsheet.h"
 #include "steelspec/spectables.h"
 #include "workbookxml.h"
 

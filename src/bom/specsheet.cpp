@@ -1,4 +1,4 @@
-#include "steelspec/specsheet.h"
+#include "bom/specsheet.h"
 
 #include "steelspec/specprint.h"
 
