@@ -87,7 +87,7 @@ QString syncToDisk(QSaveFile &file)
 
 } // namespace
 
-QString write(const QString &path, const QByteArray &bytes)
+QString write(const QString &path, const QByteArray &bytes, const BeforeCommit &beforeCommit)
 {
     if (const QString why = placeProblem(path); !why.isEmpty())
         return why;
@@ -103,6 +103,8 @@ QString write(const QString &path, const QByteArray &bytes)
         return why;
     if (const QString why = syncToDisk(file); !why.isEmpty())
         return why;
+    if (beforeCommit)
+        beforeCommit(file);
     errno = 0;
     if (!file.commit())
         return reasonOf(errno, file);

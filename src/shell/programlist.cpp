@@ -3,11 +3,11 @@
 #include "platform/filenamecase.h"
 #include "platform/regularfile.h"
 #include "platform/registry.h"
+#include "platform/safefile.h"
 #include "platform/usermessages.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -71,13 +71,9 @@ bool makeListDir(const QString &listDir, const QString &homeDir)
 
 bool writeListFile(const QString &path, const QByteArray &text, const BeforeCommit &beforeCommit)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text); // a failed write makes the commit fail
-    if (beforeCommit)
-        beforeCommit(file);
-    return file.commit();
+    // Written as the user's files are: a write that fails at any step (a full disk that only a
+    // flush would have shown included) leaves the old list whole.
+    return SafeFile::write(path, text, beforeCommit).isEmpty();
 }
 
 Registration registerProgram(const QString &listDir, const QString &programDir,

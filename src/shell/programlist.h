@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/filenamecase.h"
+#include "platform/safefile.h"
 #include "shell/mainstate.h"
 #include "shell/programlistfile.h"
 
@@ -10,7 +11,6 @@
 #include <functional>
 #include <optional>
 
-class QSaveFile;
 class Registry;
 class UserMessages;
 
@@ -77,7 +77,7 @@ struct Registration
 
 // Called after the new list has been written to its temporary file and before that file
 // replaces the old list; a test uses it to fail the rewrite at that point.
-using BeforeCommit = std::function<void(QSaveFile &)>;
+using BeforeCommit = SafeFile::BeforeCommit;
 
 // Makes sure the list file in listDir holds this program's record: unless a record of
 // "morvex_calc.exe" with programDir (in native separators; the same under the file system's

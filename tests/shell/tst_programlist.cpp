@@ -1,4 +1,5 @@
 #include "platform/registryini.h"
+#include "platform/writefault.h"
 #include "shell/form1.h"
 #include "shell/programlist.h"
 #include "testwindow.h"
@@ -559,6 +560,39 @@ private Q_SLOTS:
                 file.cancelWriting(); // as a failing write or a full disk would
             });
         QVERIFY(reached);
+        QCOMPARE(result.outcome, Outcome::NotWritten);
+        QCOMPARE(readFile(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("morvex.dat")});
+    }
+
+    // A full disk met anywhere in the new list (at its first byte, in a record, at its last
+    // byte) fails the rewrite and leaves the old list whole: the registration says so rather
+    // than reporting a list it emptied.
+    void fullDiskKeepsTheOldList_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("no room at all") << qint64(0);
+        QTest::newRow("full within a record") << qint64(20);
+        QTest::newRow("full at the last byte") << qint64(-1);
+    }
+
+    void fullDiskKeepsTheOldList()
+    {
+        QFETCH(qint64, room);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("morvex.dat"));
+        const QByteArray old = otherPrograms(1, 3);
+        writeFile(path, old);
+        // The new list is the old one with this program's record added: one byte short of it
+        // is a disk that fills at the very end.
+        const QByteArray record = "\"morvex_calc.exe\",\"/opt/morvex/\"\r\n";
+        const qint64 whole = room < 0 ? old.size() + record.size() - 1 : room;
+        ProgramList::Registration result;
+        {
+            const WriteFault full(whole);
+            result = ProgramList::registerProgram(dir.path() + QLatin1Char('/'), QStringLiteral("/opt/morvex/"));
+        }
         QCOMPARE(result.outcome, Outcome::NotWritten);
         QCOMPARE(readFile(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
