@@ -12,8 +12,11 @@
 // The catalogue of product kinds: one table, one entry per kind, holding everything the
 // program needs of a kind: its identity, where its button stands, the standard it shows, its
 // drawings, its record source in the reference base, the grid's column width, the calculation
-// rule it sets, the size rules of the mesh tables and how the materials list writes its size.
-// The texts stand exactly as the program shows and asks for them, double blanks included.
+// rule it sets, the size rules of the mesh tables, how the materials list writes its size and
+// how its outer surface is worked out. The table is read from the kinds' description
+// (data/catalogue/kinds.json, built into the program) at its first use, and lives as long as
+// the program: its texts are UTF-8 kept by the catalogue, as the kinds' users have always read
+// them. The texts stand exactly as the program shows and asks for them, double blanks included.
 namespace Catalogue {
 
 // The electric-welded pipes button asks which table to open; the answer picks the kind.
@@ -70,6 +73,19 @@ struct InputStates
     bool operator==(const InputStates &) const = default;
 };
 
+// The shapes whose outer surface SectionSurface works out, and sheet (both faces).
+enum class SurfaceShape { Round, Square, Flat, Hollow, Beam, Channel, Angle, BentChannel, BentAngle, Sheet };
+
+// How the outer surface of a row is worked out: the shape and the 0-based columns of the row
+// holding its dimensions in the order SectionSurface takes them; -1 for a radius the table
+// does not give (a sharp corner). A rule with lastRow applies up to that row, the first such.
+struct SurfaceRule
+{
+    int lastRow = -1; // -1: every row the rules before it leave
+    SurfaceShape shape = SurfaceShape::Round;
+    QList<int> columns;
+};
+
 struct Kind
 {
     // The kind's own identity, whatever calls it up: a toolbar button, a search, a file.
@@ -93,6 +109,19 @@ struct Kind
     Designation designation;
     RowDrawings drawings = {};
     MeshRule mesh = {};
+    // The inputs the kind reads: its group's, or its own (the meshes read the area alone).
+    InputStates inputs = {false, true, true, false};
+    // No rules: the kind has no surface (fasteners, meshes, rails).
+    QList<SurfaceRule> surface = {};
+};
+
+// A group of the group toolbar: the toolbar of its kinds, its name and its buttons' tooltips.
+struct Group
+{
+    int toolbar;
+    QString name;
+    InputStates inputs;
+    QStringList buttons;
 };
 
 // The toolbar button whose press asks the pipe question.
@@ -101,7 +130,11 @@ inline constexpr int PipeButton = 13;
 // The toolbar of the reinforcement and mesh group, whose kinds hide the mesh options first.
 inline constexpr int ReinforcementToolbar = 3;
 
+// Every kind: those of the toolbars in button order, each group's further kinds (reached from
+// the kinds' catalogue window only, button 0) after its own.
 const QList<Kind> &kinds();
+// The four groups in the group toolbar's order.
+const QList<Group> &groups();
 // The kind of an identity; nothing for an identity the catalogue does not hold.
 const Kind *find(const QString &id);
 // The kind behind a button; nothing for a button that is not on the toolbars.
@@ -114,5 +147,7 @@ InputStates groupInputs(int toolbar);
 InputStates meshInputs();
 // The inputs a kind reads: its group's, or the area alone for the mesh kinds.
 InputStates inputsOf(const Kind &kind);
+// Whether the kind has a button on a toolbar.
+bool hasButton(const Kind &kind);
 
 } // namespace Catalogue
