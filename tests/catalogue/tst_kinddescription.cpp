@@ -70,7 +70,7 @@ private Q_SLOTS:
     }
 
     // The toolbars stay as designed: 15, 6, 8 and 2 buttons, each with its kind (the pipe button
-    // two, one for each answer).
+    // two, one for each answer); the kinds beyond them have no button.
     void theToolbarsKeepTheirKinds()
     {
         const int buttons[] = {15, 6, 8, 2};
@@ -86,6 +86,8 @@ private Q_SLOTS:
         QCOMPARE(Catalogue::toolTips(1),
                  QStringList({QStringLiteral("Прокат"), QStringLiteral("Арматура и сетка"), QStringLiteral("Крепеж"),
                               QStringLiteral("Лист")}));
+        for (const char *id : {"flat-bar", "profile-tube", "i-beam-57837", "rebar-34028", "hs-bolt", "hs-nut", "hs-washer"})
+            QVERIFY2(Catalogue::find(QString::fromLatin1(id)) && !Catalogue::hasButton(*Catalogue::find(QString::fromLatin1(id))), id);
         QVERIFY(!Catalogue::find(2, 0));
     }
 
