@@ -1,6 +1,7 @@
 #include "features/features.h"
 
 #include "bom/bomfeature.h"
+#include "kindcatalogue/kindcatalogdialog.h"
 #include "ownsizes/ownsizecommands.h"
 #include "reverse/reversedialog.h"
 #include "sizesearch/sizesearchdialog.h"
@@ -14,6 +15,7 @@ void attachTo(CalculatorHost &host)
     SizeSearchDialog::attachTo(host);
     OwnSizeCommands::attachTo(host);
     BomFeature::attachTo(host);
+    KindCatalogDialog::attachTo(host);
 }
 
 } // namespace Features

@@ -79,6 +79,7 @@ private Q_SLOTS:
             {QStringLiteral("RemoveOwnSize"), Place::SizeGrid},
             {QStringLiteral("BomAdd"), everywhere | Place::CommandButton},
             {QStringLiteral("BomShow"), everywhere},
+            {QStringLiteral("KindCatalogue"), Place::WindowKeys | Place::SizeGrid},
         };
         QCOMPARE(host.offered, expected);
         // The command button shows the adding's icon; the menus show its text alone.
