@@ -68,6 +68,18 @@ std::optional<double> perUnit(const Catalogue::Kind &kind, int row, const CellRe
     return surfaceOf(rule->shape, *figures);
 }
 
+std::optional<PieceSurface> ofPieces(const Catalogue::Kind &kind, double perUnit, const CalcInputs &inputs,
+                                     int16_t lengthDivisor)
+{
+    const bool sheet = perSquareMetre(kind);
+    if (lengthDivisor <= 0 || inputs.length < 0 || inputs.pieces < 0 || (sheet && inputs.width < 0))
+        return std::nullopt;
+    double one = perUnit * inputs.length / lengthDivisor;
+    if (sheet)
+        one *= inputs.width / lengthDivisor;
+    return PieceSurface{one, one * inputs.pieces};
+}
+
 bool hasSurface(const Catalogue::Kind &kind)
 {
     return !kind.surface.isEmpty();

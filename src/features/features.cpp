@@ -5,6 +5,7 @@
 #include "ownsizes/ownsizecommands.h"
 #include "reverse/reversedialog.h"
 #include "sizesearch/sizesearchdialog.h"
+#include "surfacecommands/surfacecommands.h"
 
 namespace Features {
 
@@ -16,6 +17,7 @@ void attachTo(CalculatorHost &host)
     OwnSizeCommands::attachTo(host);
     BomFeature::attachTo(host);
     KindCatalogDialog::attachTo(host);
+    SurfaceCommands::attachTo(host);
 }
 
 } // namespace Features

@@ -7,6 +7,7 @@
 #include "catalogue/kindtoolbar.h"
 #include "catalogue/picturebox.h"
 #include "catalogue/sizegrid.h"
+#include "catalogue/surfacecolumnmodel.h"
 #include "features/features.h"
 #include "platform/programexit.h"
 #include "platform/usermessages.h"
@@ -315,6 +316,7 @@ void Form1::showKind()
 {
     const Catalogue::Kind *kind = m_session->kind();
     releaseOtherKindButtons();
+    m_gridModel->setKind(kind);
     grid()->setVisible(m_session->sizesShown());
     control<QGroupBox>("Frame2")->setTitle(kind ? QString::fromUtf8(kind->title) : QString());
     if (!kind) {
@@ -372,8 +374,8 @@ void Form1::followRow(int row)
     const QModelIndex current = grid()->currentIndex();
     if ((current.isValid() ? current.row() : -1) == row || row < 0)
         return;
-    const RecordSetModel *records = m_data->records();
+    const QAbstractItemModel *shown = grid()->model();
     m_followingSession = true;
-    grid()->setCurrentIndex(records->index(row, std::min(m_column, records->columnCount() - 1)));
+    grid()->setCurrentIndex(shown->index(row, std::min(m_column, shown->columnCount() - 1)));
     m_followingSession = false;
 }

@@ -20,6 +20,7 @@ class DataSource;
 class KindToolbar;
 class QAction;
 class SizeGrid;
+class SurfaceColumnModel;
 
 // The main window: the calculator. It shows the calculator session and hands its controls'
 // events to it; the features beyond the calculator attach to it as their host. Handlers are
@@ -119,6 +120,7 @@ private:
     mutable MainState m_state;
     DataSource *m_data = nullptr;
     CalculatorSession *m_session = nullptr;
+    SurfaceColumnModel *m_gridModel = nullptr;
     // The hint and the empty-table note over the grid, and the partial-table tooltip.
     DataPanelNote *m_panelNote = nullptr;
     QHash<QString, QWidget *> m_controls;

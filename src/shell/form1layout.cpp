@@ -8,6 +8,7 @@
 #include "catalogue/kindtoolbar.h"
 #include "catalogue/picturebox.h"
 #include "catalogue/sizegrid.h"
+#include "catalogue/surfacecolumnmodel.h"
 #include "platform/maker.h"
 #include "ui/controltable.h"
 #include "ui/iconpicture.h"
@@ -184,7 +185,9 @@ void Form1::buildWindow()
     for (const char *name : {"Text6", "Text7"})
         control<QLineEdit>(name)->setReadOnly(true);
     setUpGrid(grid);
-    grid->setModel(m_data->records());
+    // The grid shows the record set and, after its columns, the surface of each size.
+    m_gridModel = new SurfaceColumnModel(*m_data->records(), this);
+    grid->setModel(m_gridModel);
     grid->setInputs({control<QWidget>("Text2"), control<QWidget>("Text3"), control<QWidget>("Text5"),
                      control<QWidget>("Text4")});
 }

@@ -80,6 +80,8 @@ private Q_SLOTS:
             {QStringLiteral("BomAdd"), everywhere | Place::CommandButton},
             {QStringLiteral("BomShow"), everywhere},
             {QStringLiteral("KindCatalogue"), Place::WindowKeys | Place::SizeGrid},
+            {QStringLiteral("SurfaceOnePiece"), Place::Results},
+            {QStringLiteral("SurfaceAllPieces"), Place::Results},
         };
         QCOMPARE(host.offered, expected);
         // The command button shows the adding's icon; the menus show its text alone.

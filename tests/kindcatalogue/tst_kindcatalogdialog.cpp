@@ -132,6 +132,7 @@ private Q_SLOTS:
         QCOMPARE(w.window->currentKind()->id, QStringLiteral("flat-bar"));
         QVERIFY(!w.get("DBGrid2")->isHidden());
         QCOMPARE(w.state().PictureFile, QStringLiteral("polosa.jpg"));
+        QCOMPARE(w.env->messages.shown.size(), 0); // its drawing was shown
         // The first size, 10 × 5, weighs 0.393 kg a metre.
         w.type("Text3", QStringLiteral("1000"));
         w.type("Text5", QStringLiteral("10"));

@@ -102,6 +102,7 @@ const QStringList &ProgramFixture::pictureNames()
         QStringLiteral("s2.jpg"), QStringLiteral("ss1.jpg"), QStringLiteral("ss2.jpg"),
         QStringLiteral("prov1.jpg"), QStringLiteral("gay.jpg"), QStringLiteral("shay.jpg"),
         QStringLiteral("vint1.jpg"), QStringLiteral("vint2.jpg"), QStringLiteral("bolt.jpg"),
-        QStringLiteral("r1.jpg"), QStringLiteral("r2.jpg"), QStringLiteral("morvex.jpg")};
+        QStringLiteral("r1.jpg"), QStringLiteral("r2.jpg"), QStringLiteral("morvex.jpg"),
+        QStringLiteral("polosa.jpg"), QStringLiteral("trubaprof.jpg")};
     return names;
 }
