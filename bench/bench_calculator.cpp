@@ -2,11 +2,15 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/datasource.h"
+#include "catalogue/kinddescription.h"
 #include "catalogue/kindtoolbar.h"
+#include "kindcatalogue/kindcatalogdialog.h"
 #include "shell/form1.h"
 #include "testwindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTableView>
@@ -53,11 +57,21 @@ void BM_RefreshLargestTable(benchmark::State &state)
 }
 BENCHMARK(BM_RefreshLargestTable)->Unit(benchmark::kMillisecond);
 
+// The kinds with a button, in the catalogue's order: the toolbars' kinds.
+QList<Catalogue::Kind> buttonKinds()
+{
+    QList<Catalogue::Kind> kinds;
+    for (const Catalogue::Kind &kind : Catalogue::kinds())
+        if (Catalogue::hasButton(kind))
+            kinds.append(kind);
+    return kinds;
+}
+
 // A kind press: record source, refresh, picture, recomputation.
 void BM_KindPress(benchmark::State &state)
 {
     ShownWindow w;
-    const Catalogue::Kind kind = Catalogue::kinds().at(state.range(0));
+    const Catalogue::Kind kind = buttonKinds().at(state.range(0));
     w.env.messages.answers.clear();
     w.press(1, kind.toolbar - 1);
     for (auto _ : state) {
@@ -68,7 +82,29 @@ void BM_KindPress(benchmark::State &state)
     state.SetLabel(QStringLiteral("T%1 %2 %3").arg(kind.toolbar).arg(kind.button)
                        .arg(QString::fromUtf8(kind.recordSource).left(24)).toStdString());
 }
-BENCHMARK(BM_KindPress)->DenseRange(0, 30)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KindPress)->DenseRange(0, 31)->Unit(benchmark::kMillisecond);
+
+// The same kind chosen in the kinds' catalogue window (the toolbar kinds first, in the same
+// order as BM_KindPress, then the kinds beyond the toolbars): the window's choice and the
+// session's, which a kind press also makes, with the release of the toolbar's button.
+void BM_CatalogueChoice(benchmark::State &state)
+{
+    ShownWindow w;
+    QList<Catalogue::Kind> kinds = buttonKinds();
+    for (const Catalogue::Kind &kind : Catalogue::kinds())
+        if (!Catalogue::hasButton(kind))
+            kinds.append(kind);
+    const Catalogue::Kind kind = kinds.at(state.range(0));
+    w.press(1, kind.toolbar - 1);
+    w.window.findChild<QAction *>(QStringLiteral("KindCatalogue"))->trigger();
+    auto *dialog = w.window.findChild<KindCatalogDialog *>();
+    for (auto _ : state) {
+        dialog->setCurrentKind(kind.id);
+        dialog->chooseCurrent();
+    }
+    state.SetLabel(QStringLiteral("%1 %2").arg(kind.id, QString::fromUtf8(kind.recordSource).left(24)).toStdString());
+}
+BENCHMARK(BM_CatalogueChoice)->DenseRange(0, 38)->Unit(benchmark::kMillisecond);
 
 // A keystroke in the length field to both results written.
 void BM_KeystrokeInLength(benchmark::State &state)
@@ -105,6 +141,18 @@ void BM_RowChangeWithPicture(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RowChangeWithPicture)->Unit(benchmark::kMillisecond);
+
+// Reading the kinds' description, as the first use of the catalogue does at start-up.
+void BM_ReadKindDescription(benchmark::State &state)
+{
+    QFile file(QStringLiteral(":/catalogue/kinds.json"));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray json = file.readAll();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(KindDescription::read(json));
+    state.SetLabel(std::to_string(json.size()) + " bytes");
+}
+BENCHMARK(BM_ReadKindDescription)->Unit(benchmark::kMicrosecond);
 
 // Start-up of the main window against the least a Qt window of its kind costs.
 void BM_StartupMainWindow(benchmark::State &state)
