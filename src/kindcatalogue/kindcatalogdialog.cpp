@@ -6,6 +6,7 @@
 #include "session/calculatorsession.h"
 #include "ui/controltable.h"
 #include "ui/twips.h"
+#include "ui/windowplace.h"
 
 #include <QAction>
 #include <QFont>
@@ -23,6 +24,15 @@ using K = ControlSpec::Kind;
 // The kind's identity, on its item.
 constexpr int IdRole = Qt::UserRole;
 
+// The kind's title, and its standard after it where the title names none ("Двутавр (ГОСТ 8239-89
+// и ГОСТ 26020-83)"), so that kinds of one name and two standards are told apart.
+QString shownName(const Catalogue::Kind &kind)
+{
+    const QString title = QString::fromUtf8(kind.title).simplified();
+    const QString standard = QString::fromUtf8(kind.standard);
+    return title.contains(standard) ? title : QStringLiteral("%1 (%2)").arg(title, standard);
+}
+
 } // namespace
 
 KindCatalogDialog::KindCatalogDialog(CalculatorHost &host)
@@ -32,14 +42,15 @@ KindCatalogDialog::KindCatalogDialog(CalculatorHost &host)
 {
     setObjectName(QStringLiteral("KindCatalogDialog"));
     setWindowTitle(QStringLiteral("Каталог изделий"));
-    setFixedSize(Twips::toPixels(7800), Twips::toPixels(6600));
+    // Wide enough for the longest title (the tubes of ГОСТ 30245-2003) on one line.
+    setFixedSize(Twips::toPixels(10200), Twips::toPixels(9000));
     m_controls = buildControls(this, {
         {"FilterLabel", K::Label, nullptr, "Найти", 120, 165, 735, 255},
-        {"FilterText", K::TextBox, nullptr, "", 900, 120, 6780, 285},
-        {"KindTree", K::Premade, nullptr, "", 120, 540, 7560, 5400},
-        {"FoundCount", K::Label, nullptr, "", 120, 6090, 4200, 255},
-        {"ChooseButton", K::Button, nullptr, "Выбрать", 4980, 6045, 1260, 345},
-        {"CloseButton", K::Button, nullptr, "Закрыть", 6420, 6045, 1260, 345},
+        {"FilterText", K::TextBox, nullptr, "", 900, 120, 9180, 285},
+        {"KindTree", K::Premade, nullptr, "", 120, 540, 9960, 7800},
+        {"FoundCount", K::Label, nullptr, "", 120, 8490, 4200, 255},
+        {"ChooseButton", K::Button, nullptr, "Выбрать", 7380, 8445, 1260, 345},
+        {"CloseButton", K::Button, nullptr, "Закрыть", 8820, 8445, 1260, 345},
     }, {{QStringLiteral("KindTree"), m_tree}});
     auto *filterText = control<QLineEdit>("FilterText");
     filterText->setPlaceholderText(QStringLiteral("название, ГОСТ или обозначение: полоса, 30245, 57837"));
@@ -62,7 +73,8 @@ template<typename T> T *KindCatalogDialog::control(const char *name) const
     return qobject_cast<T *>(m_controls.value(QString::fromLatin1(name)));
 }
 
-// The groups in the group toolbar's order, each kind under its own, its standard as its tooltip.
+// The groups in the group toolbar's order, each kind under its own, its whole title as its
+// tooltip where the window cuts it.
 void KindCatalogDialog::fillTree()
 {
     for (const Catalogue::Group &group : Catalogue::groups()) {
@@ -74,9 +86,9 @@ void KindCatalogDialog::fillTree()
         for (const Catalogue::Kind &kind : Catalogue::kinds()) {
             if (kind.toolbar != group.toolbar)
                 continue;
-            auto *item = new QTreeWidgetItem(groupItem, {QString::fromUtf8(kind.title).simplified()});
+            auto *item = new QTreeWidgetItem(groupItem, {shownName(kind)});
             item->setData(0, IdRole, kind.id);
-            item->setToolTip(0, QString::fromUtf8(kind.standard));
+            item->setToolTip(0, QString::fromUtf8(kind.title).simplified());
         }
     }
     m_tree->expandAll();
@@ -108,6 +120,21 @@ void KindCatalogDialog::filter(const QString &typed)
     control<QPushButton>("ChooseButton")->setEnabled(first != nullptr);
 }
 
+bool KindCatalogDialog::setCurrentKind(const QString &id)
+{
+    for (int g = 0; g < m_tree->topLevelItemCount(); ++g) {
+        QTreeWidgetItem *group = m_tree->topLevelItem(g);
+        for (int k = 0; k < group->childCount(); ++k) {
+            QTreeWidgetItem *item = group->child(k);
+            if (item->data(0, IdRole).toString() == id && !item->isHidden() && !group->isHidden()) {
+                m_tree->setCurrentItem(item);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 void KindCatalogDialog::chooseCurrent()
 {
     const QTreeWidgetItem *item = m_tree->currentItem();
@@ -133,8 +160,10 @@ QStringList KindCatalogDialog::shownKinds() const
 KindCatalogDialog *KindCatalogDialog::openOver(CalculatorHost &host)
 {
     auto *dialog = host.parentWindow().findChild<KindCatalogDialog *>();
-    if (!dialog)
+    if (!dialog) {
         dialog = new KindCatalogDialog(host);
+        WindowPlace::besideOf(*dialog, host.parentWindow());
+    }
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -27,6 +27,8 @@ public:
 
     // Shows only the kinds the text finds, the first of them current.
     void filter(const QString &typed);
+    // Makes the kind of the identity current, as a click on it does; false for one not shown.
+    bool setCurrentKind(const QString &id);
     // Chooses the current kind; nothing without one.
     void chooseCurrent();
     // The identities of the kinds shown, in the window's order.

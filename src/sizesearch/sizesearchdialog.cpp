@@ -6,12 +6,12 @@
 #include "session/calculatorsession.h"
 #include "ui/controltable.h"
 #include "ui/twips.h"
+#include "ui/windowplace.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 
 namespace {
@@ -79,7 +79,7 @@ SizeSearchDialog *SizeSearchDialog::openOver(CalculatorHost &host)
     auto *dialog = host.parentWindow().findChild<SizeSearchDialog *>();
     if (!dialog) {
         dialog = new SizeSearchDialog(host);
-        dialog->placeBeside(host.parentWindow());
+        WindowPlace::besideOf(*dialog, host.parentWindow());
     }
     dialog->show();
     dialog->raise();
@@ -97,32 +97,6 @@ SizeSearchDialog *SizeSearchDialog::openWith(CalculatorHost &host, const QString
     size->setText(typed);
     size->end(false);
     return dialog;
-}
-
-// Beside the main window, right or left of it, else below or above it, where the screen has
-// room, so that the grid and the results stay in sight; over it when no side has room.
-void SizeSearchDialog::placeBeside(const QWidget &window)
-{
-    const QScreen *screen = window.screen();
-    if (!screen)
-        return;
-    const QRect room = screen->availableGeometry();
-    const QRect main = window.frameGeometry();
-    // The window manager's borders, as the main window has them.
-    const QSize outer = size() + main.size() - window.size();
-    const int gap = Twips::toPixels(120);
-    const QPoint places[] = {
-        {main.right() + 1 + gap, main.top()},
-        {main.left() - gap - outer.width(), main.top()},
-        {main.left(), main.bottom() + 1 + gap},
-        {main.left(), main.top() - gap - outer.height()},
-    };
-    for (const QPoint &at : places) {
-        if (room.contains(QRect(at, outer))) {
-            move(at);
-            return;
-        }
-    }
 }
 
 void SizeSearchDialog::attachTo(CalculatorHost &host)

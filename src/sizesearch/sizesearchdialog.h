@@ -31,7 +31,6 @@ public:
     void Find_Click();
 
 private:
-    void placeBeside(const QWidget &window);
     template<typename T> T *control(const char *name) const;
 
     CalculatorSession &m_session;

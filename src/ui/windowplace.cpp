@@ -1,6 +1,7 @@
 #include "ui/windowplace.h"
 
 #include "ui/screenfit.h"
+#include "ui/twips.h"
 
 #include <QGuiApplication>
 #include <QMargins>
@@ -69,5 +70,32 @@ void save(const QWidget &window, const QString &settingsFile)
     settings.setValue(Width, rect.width());
     settings.setValue(Height, rect.height());
 }
+
+// The main window's frame and the window's size with the same borders: the places beside it, in
+// the order a user looks for them.
+void besideOf(QWidget &window, const QWidget &main)
+{
+    const QScreen *screen = main.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = main.frameGeometry();
+    // The window manager's borders, as the main window has them.
+    const QSize outer = window.size() + frame.size() - main.size();
+    const int gap = Twips::toPixels(120);
+    const QPoint places[] = {
+        {frame.right() + 1 + gap, frame.top()},
+        {frame.left() - gap - outer.width(), frame.top()},
+        {frame.left(), frame.bottom() + 1 + gap},
+        {frame.left(), frame.top() - gap - outer.height()},
+    };
+    for (const QPoint &at : places) {
+        if (room.contains(QRect(at, outer))) {
+            window.move(at);
+            return;
+        }
+    }
+}
+
 
 } // namespace WindowPlace
