@@ -1,6 +1,7 @@
 #include "bom/billofmaterials.h"
 
 #include "bom/bomdesignation.h"
+#include "bom/bomtable.h"
 
 #include <QHash>
 #include <QSignalBlocker>
@@ -132,6 +133,17 @@ BillOfMaterials::~BillOfMaterials()
 
 int BillOfMaterials::add(const BomItem &item)
 {
+    // The same product of the same length and marks is one line: its quantity grows.
+    if (item.hasQuantity()) {
+        for (int i = 0; i < count(); ++i) {
+            if (!m_items.at(i).sameAs(item))
+                continue;
+            if (std::optional<BomItem> merged = withQuantity(m_items.at(i), m_items.at(i).inputs.pieces + item.inputs.pieces)) {
+                m_undo.push(new EditCommand(*this, i, *merged, QStringLiteral("добавлено к строке")));
+                return i;
+            }
+        }
+    }
     int position = count();
     for (int i = count() - 1; i >= 0; --i) {
         if (m_items.at(i).standard == item.standard) {
@@ -188,6 +200,46 @@ bool BillOfMaterials::move(int position, int step)
     return true;
 }
 
+void BillOfMaterials::setNextMarks(const QString &grade, const QString &group)
+{
+    SpecSettings next = m_settings;
+    next.nextGrade = grade.simplified();
+    next.nextGroup = group.simplified();
+    setSettings(next);
+}
+
+void BillOfMaterials::setSettings(const SpecSettings &settings)
+{
+    if (settings == m_settings)
+        return;
+    m_settings = settings;
+    Q_EMIT settingsChanged();
+}
+
+bool BillOfMaterials::setMarks(const QList<int> &positions, const QString &grade, const QString &group)
+{
+    QList<BomItem> after = m_items;
+    int changedCount = 0;
+    for (int p : positions) {
+        if (p < 0 || p >= count())
+            continue;
+        BomItem item = after.at(p);
+        if (item.grade == grade.simplified() && item.group == group.simplified())
+            continue;
+        item.grade = grade.simplified();
+        item.group = group.simplified();
+        if (!recompute(item))
+            continue;
+        after[p] = item;
+        ++changedCount;
+    }
+    if (changedCount == 0)
+        return false;
+    const QString marks = QStringList{grade.simplified(), group.simplified()}.join(QStringLiteral(", "));
+    m_undo.push(new ReplaceCommand(*this, after, QStringLiteral("марка и группа «%1» для строк: %2").arg(marks).arg(changedCount)));
+    return true;
+}
+
 void BillOfMaterials::replaceAll(const QList<BomItem> &items, const QString &description)
 {
     m_undo.push(new ReplaceCommand(*this, grouped(items), description));
@@ -224,20 +276,22 @@ const QList<BillOfMaterials::Group> &BillOfMaterials::groups() const
     for (int i = 0; i < count(); ++i) {
         const BomItem &item = m_items.at(i);
         if (m_groups.isEmpty() || m_groups.last().standard != item.standard)
-            m_groups.append({item.standard, i, 0, 0});
+            m_groups.append({item.standard, i, 0, 0, 0});
         ++m_groups.last().count;
-        m_groups.last().totalKg += item.total;
+        m_groups.last().grams += BomTable::printedGrams(item);
     }
+    for (Group &group : m_groups)
+        group.totalKg = double(group.grams) / 1000;
     m_groupsValid = true;
     return m_groups;
 }
 
 double BillOfMaterials::totalKg() const
 {
-    double total = 0;
+    std::int64_t grams = 0;
     for (const Group &group : groups())
-        total += group.totalKg;
-    return total;
+        grams += group.grams;
+    return double(grams) / 1000;
 }
 
 void BillOfMaterials::touch()

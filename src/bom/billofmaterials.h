@@ -1,10 +1,13 @@
 #pragma once
 
 #include "bom/bomitem.h"
+#include "bom/specsettingsfile.h"
 
 #include <QList>
 #include <QObject>
 #include <QUndoStack>
+
+#include <cstdint>
 
 // The materials list: items kept grouped by standard, a group in the order its first item came
 // and the items of a group in the order the user gave them. Every change goes through the undo
@@ -20,7 +23,8 @@ public:
         QString standard;
         int first = 0; // position of its first item
         int count = 0;
-        double totalKg = 0;
+        double totalKg = 0;       // of the printed lines
+        std::int64_t grams = 0;   // the same, exactly
     };
 
     explicit BillOfMaterials(QObject *parent = nullptr);
@@ -29,8 +33,9 @@ public:
     const QList<BomItem> &items() const { return m_items; }
     int count() const { return int(m_items.size()); }
 
-    // Adds an item at the end of its standard's group, or a new group at the end; returns its
-    // position.
+    // Adds an item at the end of its standard's group, or a new group at the end; an item the
+    // same as one in the list (BomItem::sameAs) adds its quantity to that one's instead. Returns
+    // the position of its line.
     int add(const BomItem &item);
     // The length (the area under the per-area rule) or the number of pieces of an item, its
     // masses worked out again; false, and nothing changed, where withLength / withQuantity give
@@ -55,6 +60,20 @@ public:
     // Stable regrouping: groups in the order their first item comes, items in order within.
     static QList<BomItem> grouped(const QList<BomItem> &items);
 
+    // The marks the items added next take: the steel grade and group of elements last set.
+    QString nextGrade() const { return m_settings.nextGrade; }
+    QString nextGroup() const { return m_settings.nextGroup; }
+    void setNextMarks(const QString &grade, const QString &group);
+    // The line over the forms, the unit, the allowance and the next marks, kept with the list;
+    // no change of the items, so not undone with them.
+    const SpecSettings &settings() const { return m_settings; }
+    void setSettings(const SpecSettings &settings);
+    // The settings as read at start: no change of the user's.
+    void loadSettings(const SpecSettings &settings) { m_settings = settings; }
+    // Gives these items the grade and group (their masses worked out again for the grade's
+    // density), as one change; false where nothing changes.
+    bool setMarks(const QList<int> &positions, const QString &grade, const QString &group);
+
     // Used by the undo commands; they keep the list grouped themselves.
     void insertAt(int position, const BomItem &item);
     BomItem takeAt(int position);
@@ -67,11 +86,14 @@ Q_SIGNALS:
     void changed();
     // The list was put in place by load(): shown anew, but not the user's change.
     void loaded();
+    // The user changed the settings.
+    void settingsChanged();
 
 private:
     void touch();
 
     QList<BomItem> m_items;
+    SpecSettings m_settings;
     QUndoStack m_undo;
     mutable QList<Group> m_groups;
     mutable bool m_groupsValid = false;

@@ -58,9 +58,29 @@ std::optional<CalcState> stateFor(const Catalogue::Kind &kind, int rowPosition,
     return state;
 }
 
+QString missingInput(const BomItem &item)
+{
+    const MassRule rule = item.rule();
+    if (item.hasLength() && !(item.lengthValue() > 0))
+        return rule == MassRule::PerArea ? QStringLiteral("Не добавлено: нет площади.")
+                                         : QStringLiteral("Не добавлено: нет длины.");
+    if ((rule == MassRule::SmoothSheet || rule == MassRule::RibbedSheet) && !(item.inputs.width > 0))
+        return QStringLiteral("Не добавлено: нет ширины листа.");
+    if (item.hasQuantity() && !(item.inputs.pieces > 0))
+        return QStringLiteral("Не добавлено: нет количества.");
+    return QString();
+}
+
 std::optional<BomItem> makeItem(const BomCapture &capture)
 {
     BomItem item;
+    item.kindId = capture.kind.id;
+    item.grade = capture.grade.simplified();
+    item.group = capture.group.simplified();
+    if (capture.kind.spec.propertyClass)
+        item.propertyClass = capture.propertyClass.trimmed().isEmpty()
+                                 ? QString::fromUtf8(capture.kind.spec.propertyClass)
+                                 : capture.propertyClass.trimmed();
     item.title = QString::fromUtf8(capture.kind.title);
     item.name = BomDesignation::splitTitle(item.title).name;
     item.standard = BomDesignation::standard(capture.kind, capture.cells, capture.rowPosition);

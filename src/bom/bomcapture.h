@@ -16,6 +16,11 @@ struct BomCapture
     CalcState state;
     CalcInputs inputs;
     ProductOption option = ProductOption::None;
+    // The marks the item is to carry: its steel grade and group of elements, and the property
+    // class of a kind that writes one (empty: the kind's first).
+    QString grade = {};
+    QString group = {};
+    QString propertyClass = {};
 };
 
 // The product option the row is computed with: the cell shape by the mass column the state
@@ -34,3 +39,8 @@ std::optional<CalcState> stateFor(const Catalogue::Kind &kind, int rowPosition,
 // when the rules give no result (no rule, an arithmetic error), or when the row needs a product
 // option and the state was set with none (a welded mesh with no wire diameter chosen).
 std::optional<BomItem> makeItem(const BomCapture &capture);
+
+// Why the item is not to be added: no quantity (0 or none typed), no length, area or sheet
+// width where its rule reads one; empty when it has them all. Such an item weighs nothing, and
+// a line of it is a mistake the list would carry into the drawing.
+QString missingInput(const BomItem &item);

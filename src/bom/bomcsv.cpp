@@ -68,7 +68,8 @@ bool formulaAfterApostrophes(const QString &field)
 
 bool isTextColumn(int column)
 {
-    return column == BomTable::Name || column == BomTable::Standard || column == BomTable::Size;
+    return column == BomTable::Name || column == BomTable::Standard || column == BomTable::Size
+           || column == BomTable::Grade || column == BomTable::Group;
 }
 
 QString unprotectedText(const QString &field)
@@ -78,7 +79,7 @@ QString unprotectedText(const QString &field)
 
 QStringList fileFields(const BillOfMaterials &list, int position)
 {
-    QStringList fields = BomTable::itemFields(list, position, fileLocale());
+    QStringList fields = BomTable::itemFields(list, position, fileLocale()) + BomTable::markFields(list.items().at(position));
     for (int column = 0; column < fields.size(); ++column)
         if (isTextColumn(column))
             fields[column] = protectedText(fields.at(column));
@@ -105,7 +106,8 @@ QByteArray write(const BillOfMaterials &list)
 {
     QString text;
     text += QChar(0xFEFF);
-    text += joinFields(BomTable::headings(list.items()), QLatin1Char(';')) + QStringLiteral("\r\n");
+    text += joinFields(BomTable::headings(list.items()) + BomTable::markHeadings(), QLatin1Char(';'))
+            + QStringLiteral("\r\n");
     for (int i = 0; i < list.count(); ++i)
         text += joinFields(fileFields(list, i), QLatin1Char(';')) + QStringLiteral("\r\n");
     return text.toUtf8();
@@ -133,10 +135,12 @@ Parsed parse(const QByteArray &bytes)
         if (i == 0 && line.startsWith(QStringLiteral("№")))
             continue;
         std::optional<QStringList> fields = splitLine(line);
-        if (!fields || fields->size() != FieldCount) {
+        if (!fields || (fields->size() != FieldCount && fields->size() != FieldCountWithoutMarks)) {
             parsed.damaged.append(i + 1);
             continue;
         }
+        while (fields->size() < FieldCount)
+            fields->append(QString());
         for (int column = 0; column < FieldCount; ++column)
             if (isTextColumn(column))
                 (*fields)[column] = unprotectedText(fields->at(column));

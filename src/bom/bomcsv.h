@@ -9,12 +9,15 @@
 // The materials list as a text file for spreadsheets, the same for the export and for the list
 // kept between runs: UTF-8 with a byte-order mark, fields separated by ";", decimal commas, a
 // heading line, one line per item in the order shown (grouped), masses in kilograms with three
-// decimals and the item's total last. A field holding ";", a quote or a line break is quoted,
+// decimals and the item's total, then its marks (steel grade, group of elements, property class).
+// A file kept before the marks (eight fields a line) is read as items without marks. A field holding ";", a quote or a line break is quoted,
 // its quotes doubled. A text (name, standard, size) that a spreadsheet would take for a formula
 // is written after an apostrophe, which reading takes off again.
 namespace BomCsv {
 
-inline constexpr int FieldCount = 8;
+inline constexpr int FieldCount = 11;
+// The lines of files written before the items had marks.
+inline constexpr int FieldCountWithoutMarks = 8;
 
 QByteArray write(const BillOfMaterials &list);
 

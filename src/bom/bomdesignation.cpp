@@ -21,6 +21,18 @@ QString localDecimals(QString text, QChar point)
     return text;
 }
 
+const QString AsNumber = QStringLiteral(":n");
+
+// The column a place holder names ("{3}", or "{0:n}" for a figure written in as few digits as
+// give it: a sheet's "8.0" is "-8"), and whether it is written as a figure; -1 for no column.
+int placeColumn(const QString &inner, bool *asNumber)
+{
+    *asNumber = inner.endsWith(AsNumber);
+    bool ok = false;
+    const int column = (*asNumber ? inner.chopped(AsNumber.size()) : inner).toInt(&ok);
+    return ok ? column : -1;
+}
+
 // The columns a pattern names, in order.
 QList<int> patternColumns(const char *pattern)
 {
@@ -28,13 +40,15 @@ QList<int> patternColumns(const char *pattern)
     const QString text = QString::fromUtf8(pattern);
     for (qsizetype open = text.indexOf(QLatin1Char('{')); open >= 0; open = text.indexOf(QLatin1Char('{'), open + 1)) {
         const qsizetype close = text.indexOf(QLatin1Char('}'), open);
-        bool ok = false;
-        const int column = close > open ? text.mid(open + 1, close - open - 1).toInt(&ok) : -1;
-        if (ok)
+        bool asNumber = false;
+        const int column = close > open ? placeColumn(text.mid(open + 1, close - open - 1), &asNumber) : -1;
+        if (column >= 0)
             columns.append(column);
     }
     return columns;
 }
+
+QString number(double value, const QLocale &locale);
 
 QString expand(const char *pattern, const QStringList &cells, const QLocale &locale)
 {
@@ -42,13 +56,16 @@ QString expand(const char *pattern, const QStringList &cells, const QLocale &loc
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype close = text.at(i) == QLatin1Char('{') ? text.indexOf(QLatin1Char('}'), i) : -1;
-        bool isColumn = false;
-        const int column = close > i ? text.mid(i + 1, close - i - 1).toInt(&isColumn) : -1;
-        if (!isColumn) {
+        bool asNumber = false;
+        const int column = close > i ? placeColumn(text.mid(i + 1, close - i - 1), &asNumber) : -1;
+        if (column < 0) {
             out += text.at(i);
             continue;
         }
-        out += localDecimals(cells.value(column).trimmed(), locale.decimalPoint().at(0));
+        const QString cell = cells.value(column).trimmed();
+        bool isFigure = false;
+        const double figure = asNumber ? QLocale::c().toDouble(cell, &isFigure) : 0;
+        out += isFigure ? number(figure, locale) : localDecimals(cell, locale.decimalPoint().at(0));
         i = close;
     }
     return out;
@@ -137,26 +154,61 @@ QString sheetSize(double widthMm, double lengthMm, const QLocale &locale)
     return SheetSeparator + number(widthMm, locale) + Times + number(lengthMm, locale);
 }
 
+QString classSuffix(const QString &propertyClass)
+{
+    // ГОСТ 1759.0 writes the class after a point and without its own: "5.8" is ".58".
+    if (propertyClass.trimmed().isEmpty())
+        return QString();
+    QString digits = propertyClass.trimmed();
+    digits.remove(QLatin1Char('.'));
+    digits.remove(QLatin1Char(','));
+    return QLatin1Char('.') + digits;
+}
+
 QString designation(const BomItem &item, const QLocale &locale)
 {
     QString text = localDecimals(item.rowDesignation, locale.decimalPoint().at(0));
     const MassRule rule = item.rule();
-    if (rule == MassRule::SmoothSheet || rule == MassRule::RibbedSheet)
+    // A plain sheet is written as its thickness, width and length in a row: "-8×1500×3000";
+    // a ribbed sheet's row names its pattern, and its size follows after a comma.
+    if (rule == MassRule::SmoothSheet)
+        text += Times + number(item.inputs.width, locale) + Times + number(item.inputs.length, locale);
+    else if (rule == MassRule::RibbedSheet)
         text += sheetSize(item.inputs.width, item.inputs.length, locale);
-    return text;
+    return text + classSuffix(item.propertyClass);
+}
+
+QString rowSize(const BomItem &item, const QLocale &locale)
+{
+    return localDecimals(item.rowDesignation, locale.decimalPoint().at(0)) + classSuffix(item.propertyClass);
+}
+
+QString written(const BomItem &item, const QLocale &locale)
+{
+    const Catalogue::Kind *kind = Catalogue::find(item.kindId);
+    if (!kind || kind->spec.specClass != Catalogue::SpecClass::Fastener)
+        return designation(item, locale);
+    QStringList parts{QString::fromUtf8(kind->spec.name), designation(item, locale)};
+    if (!item.standard.isEmpty())
+        parts.append(item.standard);
+    return parts.join(QLatin1Char(' '));
 }
 
 std::optional<SheetParts> splitSheetSize(const QString &designation)
 {
-    const qsizetype separator = designation.lastIndexOf(SheetSeparator);
-    if (separator < 0)
-        return std::nullopt;
-    const QString size = designation.mid(separator + SheetSeparator.size());
-    const QStringList sides = size.split(Times);
     static const QRegularExpression figure(QStringLiteral("^\\d+([.,]\\d+)?$"));
-    if (sides.size() != 2 || !figure.match(sides.at(0)).hasMatch() || !figure.match(sides.at(1)).hasMatch())
+    const qsizetype separator = designation.lastIndexOf(SheetSeparator);
+    if (separator >= 0) {
+        const QStringList sides = designation.mid(separator + SheetSeparator.size()).split(Times);
+        if (sides.size() == 2 && figure.match(sides.at(0)).hasMatch() && figure.match(sides.at(1)).hasMatch())
+            return SheetParts{designation.left(separator), ReadInputNumber(sides.at(0))};
+    }
+    // "-8×1500×3000": the last two figures are the width and length.
+    const QStringList sides = designation.split(Times);
+    if (sides.size() < 3 || !figure.match(sides.at(sides.size() - 2)).hasMatch()
+        || !figure.match(sides.last()).hasMatch())
         return std::nullopt;
-    return SheetParts{designation.left(separator), ReadInputNumber(sides.at(0))};
+    return SheetParts{sides.mid(0, sides.size() - 2).join(Times), ReadInputNumber(sides.at(sides.size() - 2))};
 }
 
 QString key(const QString &designation)

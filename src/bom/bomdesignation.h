@@ -28,12 +28,20 @@ QString rowDesignation(const Catalogue::Kind &kind, const QStringList &cells, Pr
                        const QLocale &locale = QLocale());
 // The standard of a row.
 QString standard(const Catalogue::Kind &kind, const QStringList &cells, int rowPosition);
-// The full size of an item: the row's, and the sheet's width and length where they belong.
+// The full size of an item: the row's, the sheet's width and length where they belong ("-8×1500×3000",
+// "4,0 мм, ромбическое, 1500×6000"), and the property class ("М16-6gx60.58").
 QString designation(const BomItem &item, const QLocale &locale = QLocale());
-// ", 1500×6000": the sheet size that follows a sheet's row designation.
+// The row's size alone, without a sheet's width and length: "-8".
+QString rowSize(const BomItem &item, const QLocale &locale = QLocale());
+// As the technical specification of metal and its statements write the item: a fastener with
+// its name and standard ("Болт М16-6gx60.58 ГОСТ 7798-70"), anything else by its designation.
+QString written(const BomItem &item, const QLocale &locale = QLocale());
+// ".58": the property class "5.8" as a designation ends in; empty for none.
+QString classSuffix(const QString &propertyClass);
+// ", 1500×6000": the sheet size that follows a ribbed sheet's row designation.
 QString sheetSize(double widthMm, double lengthMm, const QLocale &locale = QLocale());
-// The text that a sheet's designation ends in, split off: the row's part and the width read
-// from it; nothing when the text does not end in a sheet size.
+// The text that a sheet's designation ends in (", 1500×6000" or "×1500×6000"), split off: the
+// row's part and the width read from it; nothing when the text does not end in a sheet size.
 struct SheetParts
 {
     QString row;

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace {
@@ -45,6 +46,7 @@ BomFeature::BomFeature(CalculatorHost &host)
 {
     setObjectName(QStringLiteral("BomFeature"));
     connect(&m_list, &BillOfMaterials::changed, this, &BomFeature::saveKeptList);
+    connect(&m_list, &BillOfMaterials::settingsChanged, this, &BomFeature::saveSettings);
 }
 
 BomFeature::~BomFeature()
@@ -118,9 +120,18 @@ void BomFeature::ensureLoaded()
     if (m_loaded)
         return;
     m_loaded = true;
+    m_list.loadSettings(SpecSettingsFile::load(SpecSettingsFile::pathBeside(m_kept.path())));
     const KeptList::Outcome outcome = m_kept.load(m_list, rows());
     if (!outcome.message.isEmpty())
         m_host.environment().messages->critical(outcome.message, ErrorTitle);
+}
+
+void BomFeature::saveSettings()
+{
+    const QString path = SpecSettingsFile::pathBeside(m_kept.path());
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (const QString why = SpecSettingsFile::save(path, m_list.settings()); !why.isEmpty())
+        tell(QStringLiteral("Не могу сохранить оформление спецификации в %1: %2.").arg(QDir::toNativeSeparators(path), why));
 }
 
 void BomFeature::saveKeptList()
@@ -175,10 +186,12 @@ std::optional<BomItem> BomFeature::currentItem(QString *why) const
         return std::nullopt;
     }
     const BomCapture capture{*kind, row, m_session.rowCells(), m_session.state(), m_session.inputs(),
-                             m_session.option()};
+                             m_session.option(), m_list.nextGrade(), m_list.nextGroup(), QString()};
     std::optional<BomItem> item = makeItem(capture);
-    if (item)
-        return item;
+    if (item) {
+        *why = missingInput(*item);
+        return why->isEmpty() ? item : std::nullopt;
+    }
     const bool needsOption = !SizeSelection::optionsFor(*kind, row).contains(ProductOption::None);
     if (needsOption && optionOf(*kind, row, capture.state, capture.option) == ProductOption::None)
         *why = QStringLiteral("Выберите диаметр проволоки (3мм, 4мм или 5мм): без него масса сетки не "
@@ -204,7 +217,9 @@ bool BomFeature::addCurrent()
         tell(why);
         return false;
     }
+    const int before = list().count();
     const int position = list().add(*item);
+    const BomItem line = list().items().value(position, *item);
     BomWindow *window = listWindow();
     if (!window->isVisible()) {
         // Shown beside the calculator, which keeps the focus for the next size.
@@ -213,8 +228,13 @@ bool BomFeature::addCurrent()
     }
     window->selectItem(position);
     // What the saving had to say stays in view: the line added may not be in the file.
-    const QString added = QStringLiteral("Добавлено: %1 %2, %3 кг")
-                              .arg(item->name, BomDesignation::designation(*item), BomTable::mass(item->total));
+    const QString added = list().count() > before
+                              ? QStringLiteral("Добавлено: %1 %2, %3 кг")
+                                    .arg(item->name, BomDesignation::designation(*item), BomTable::mass(BomTable::printedKg(*item)))
+                              : QStringLiteral("Добавлено к строке %1: %2 %3, теперь %4 шт., %5 кг")
+                                    .arg(position + 1)
+                                    .arg(line.name, BomDesignation::designation(line), BomTable::figure(line.inputs.pieces),
+                                         BomTable::mass(BomTable::printedKg(line)));
     window->showStatus(m_saveNote.isEmpty() ? added : added + QStringLiteral(". ") + m_saveNote);
     return true;
 }

@@ -51,6 +51,7 @@ private:
     void ensureLoaded();
     BaseKindRows &rows();
     void saveKeptList();
+    void saveSettings();
     void tell(const QString &text);
 
     CalculatorHost &m_host;

@@ -1,5 +1,7 @@
 #include "bom/bomitem.h"
 
+#include "steelspec/steelgrades.h"
+
 #include <cmath>
 
 bool BomItem::hasLength() const
@@ -19,6 +21,21 @@ double BomItem::lengthValue() const
     return rule() == MassRule::PerArea ? inputs.area : inputs.length;
 }
 
+double BomItem::densityFactor() const
+{
+    return SteelGrades::densityFactor(grade);
+}
+
+bool BomItem::sameAs(const BomItem &other) const
+{
+    // The cells tell an own size from a base size of the same designation.
+    return kindId == other.kindId && title == other.title && rowDesignation == other.rowDesignation
+           && option == other.option && cells == other.cells && standard == other.standard
+           && inputs.length == other.inputs.length && inputs.width == other.inputs.width
+           && inputs.area == other.inputs.area && grade.trimmed() == other.grade.trimmed()
+           && group.trimmed() == other.group.trimmed() && propertyClass == other.propertyClass;
+}
+
 bool recompute(BomItem &item)
 {
     CalcState state = item.state;
@@ -31,8 +48,9 @@ bool recompute(BomItem &item)
     if (outcome.kind != CalcOutcome::Kind::Results)
         return false;
     item.state = state;
-    item.onePiece = outcome.onePiece;
-    item.total = outcome.total;
+    const double factor = item.densityFactor();
+    item.onePiece = outcome.onePiece * factor;
+    item.total = outcome.total * factor;
     return true;
 }
 

@@ -12,6 +12,7 @@
 // in millimetres and masses in kilograms, whatever units the calculator showed.
 struct BomItem
 {
+    QString kindId;         // the kind's identity in the catalogue
     QString title;          // the kind's title, as the data panel showed it
     QString name;           // Наименование: the title without its standard
     QString standard;       // Стандарт: the row's own standard where its table names one
@@ -22,6 +23,14 @@ struct BomItem
     QStringList cells;      // the size row as the base holds it: the rules read its cells
     CalcState state;        // MassDivisor 1 (kilograms), LengthDivisor 1000 (millimetres)
     CalcInputs inputs;      // width and length in millimetres, area in m²
+    // What the technical specification of metal counts the item by: the steel grade as offered
+    // ("С255") or typed, the group of construction elements ("Балки"), both empty when none was
+    // given; the property class its designation carries ("5.8" of a bolt), empty where the kind
+    // names none.
+    QString grade;
+    QString group;
+    QString propertyClass;
+    // Both masses are the table's (at 7.85 t/m³) times the grade's density factor.
     double onePiece = 0;    // kg (of 1 m² under the per-area rule)
     double total = 0;       // kg
 
@@ -31,6 +40,11 @@ struct BomItem
     bool hasQuantity() const;
     // The length column's figure: the length in mm, or the area in m² under the per-area rule.
     double lengthValue() const;
+    // The grade's density over the tables' 7.85 t/m³: 1 for carbon steel, 7.90 / 7.85 for
+    // stainless.
+    double densityFactor() const;
+    // The same product, length and marks: added again, its quantity is added to this one's.
+    bool sameAs(const BomItem &other) const;
 };
 
 // Works both masses out again from the item's state, inputs and row; false (and the masses

@@ -58,9 +58,17 @@ SizeIndex indexOf(const Catalogue::Kind &kind, const QList<QStringList> &rows)
 {
     SizeIndex index;
     for (int r = 0; r < rows.size(); ++r)
-        for (ProductOption option : SizeSelection::optionsFor(kind, r))
+        for (ProductOption option : SizeSelection::optionsFor(kind, r)) {
             index[BomDesignation::key(BomDesignation::rowDesignation(kind, rows.at(r), option, QLocale::c()))]
                 .append({r, option});
+            // A list kept before the kind's present pattern wrote the size its former way.
+            if (kind.designation.formerSize) {
+                Catalogue::Kind former = kind;
+                former.designation.size = kind.designation.formerSize;
+                index[BomDesignation::key(BomDesignation::rowDesignation(former, rows.at(r), option, QLocale::c()))]
+                    .append({r, option});
+            }
+        }
     return index;
 }
 
@@ -89,6 +97,9 @@ public:
         const SizeIndex &index = sizeIndex(*kind, *rows);
 
         QString size = f.at(BomTable::Size);
+        const QString suffix = BomDesignation::classSuffix(f.at(BomTable::PropertyClass));
+        if (!suffix.isEmpty() && size.endsWith(suffix))
+            size.chop(suffix.size());
         CalcInputs inputs;
         const bool sheet = kind->calcMode == CalcModeCode::SmoothSheet || kind->calcMode == CalcModeCode::RibbedSheet;
         if (sheet) {
@@ -122,7 +133,8 @@ private:
         const std::optional<CalcState> state = stateFor(kind, row.row, cells, row.option);
         if (!state)
             return std::nullopt;
-        BomCapture capture{kind, row.row, cells, *state, inputs, row.option};
+        BomCapture capture{kind, row.row, cells, *state, inputs, row.option,
+                           f.at(BomTable::Grade), f.at(BomTable::Group), f.at(BomTable::PropertyClass)};
         const MassRule rule = MassRuleOf(*state);
         const std::optional<double> length = figure(f.at(BomTable::Length));
         const std::optional<double> pieces = figure(f.at(BomTable::Quantity));

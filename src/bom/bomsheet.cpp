@@ -62,8 +62,9 @@ void writeItem(Writer &w, int r, const BillOfMaterials &list, int position)
         w.number(r, BomTable::Quantity, item.inputs.pieces, Style::Figure);
     else
         w.blank(r, BomTable::Quantity, Style::Figure);
-    w.number(r, BomTable::OnePiece, item.onePiece, Style::Mass);
-    w.number(r, BomTable::Mass, item.total, Style::Mass);
+    // The figures as printed, so that the sheet's line multiplies out as the list's does.
+    w.number(r, BomTable::OnePiece, double(std::llround(item.onePiece * 1000)) / 1000, Style::Mass);
+    w.number(r, BomTable::Mass, BomTable::printedKg(item), Style::Mass);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "bom/bomtable.h"
 
 #include "bom/bomdesignation.h"
+#include "steelspec/steelgrades.h"
 
 #include <cmath>
 
@@ -80,7 +81,39 @@ QStringList itemFields(const BillOfMaterials &list, int position, const QLocale 
             item.hasLength() ? figure(item.lengthValue(), locale) : QString(),
             item.hasQuantity() ? figure(item.inputs.pieces, locale) : QString(),
             mass(item.onePiece, locale),
-            mass(item.total, locale)};
+            mass(printedKg(item), locale)};
+}
+
+QStringList markHeadings()
+{
+    return {QStringLiteral("Марка стали"), QStringLiteral("Группа"), QStringLiteral("Класс прочности")};
+}
+
+QStringList markFields(const BomItem &item)
+{
+    return {item.grade, item.group, item.propertyClass};
+}
+
+QString gradeText(const BomItem &item, const QLocale &locale)
+{
+    const SteelGrade grade = SteelGrades::find(item.grade);
+    if (item.grade.isEmpty() || grade.density == SteelGrades::TableDensity)
+        return item.grade;
+    return QStringLiteral("%1, ρ %2").arg(item.grade, locale.toString(grade.density, 'f', 2));
+}
+
+std::int64_t printedGrams(const BomItem &item)
+{
+    const double onePieceGrams = std::llround(item.onePiece * 1000);
+    const double quantity = item.rule() == MassRule::PerArea ? item.inputs.area
+                            : item.hasQuantity()             ? item.inputs.pieces
+                                                             : 1;
+    return std::llround(onePieceGrams * quantity);
+}
+
+double printedKg(const BomItem &item)
+{
+    return double(printedGrams(item)) / 1000;
 }
 
 QString cell(const BillOfMaterials &list, const Row &row, int column, const QLocale &locale)

@@ -15,6 +15,8 @@
 namespace BomTable {
 
 enum Column { Number, Name, Standard, Size, Length, Quantity, OnePiece, Mass, ColumnCount };
+// The marks the window and the list file show after the printed columns.
+enum MarkColumn { Grade = ColumnCount, Group, PropertyClass, AllColumnCount };
 
 enum class RowKind { GroupHeading, Item, Subtotal, TotalKg, TotalTonnes };
 
@@ -47,5 +49,17 @@ std::optional<double> readFigure(const QString &text);
 
 // The item's fields in column order, for the exports and the copy.
 QStringList itemFields(const BillOfMaterials &list, int position, const QLocale &locale = QLocale());
+// The marks' headings and an item's marks as the list file keeps them (grade, group, class).
+QStringList markHeadings();
+QStringList markFields(const BomItem &item);
+// The grade as the window shows it: with its density where that is not the tables' 7.85
+// ("12Х18Н10Т, ρ 7,90"), so the changed masses are explained on the line.
+QString gradeText(const BomItem &item, const QLocale &locale = QLocale());
+
+// Grams of a line as printed: its quantity (the area of a mesh) times the mass of one piece
+// rounded to the printed gram, so that each line multiplies out; a subtotal adds these up.
+std::int64_t printedGrams(const BomItem &item);
+// The same in kilograms.
+double printedKg(const BomItem &item);
 
 } // namespace BomTable

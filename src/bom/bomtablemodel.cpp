@@ -31,7 +31,7 @@ int BomTableModel::rowCount(const QModelIndex &parent) const
 
 int BomTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : BomTable::ColumnCount;
+    return parent.isValid() ? 0 : ShownColumns;
 }
 
 int BomTableModel::itemAt(int row) const
@@ -58,6 +58,10 @@ QVariant BomTableModel::data(const QModelIndex &index, int role) const
             return BomTable::cell(m_list, row, BomTable::Name);
         if (!item && column == BomTable::Name)
             return QString();
+        if (item && column == BomTable::Grade)
+            return BomTable::gradeText(m_list.items().at(row.item));
+        if (item && column == BomTable::Group)
+            return m_list.items().at(row.item).group;
         return BomTable::cell(m_list, row, column);
     case Qt::FontRole:
         if (!item) {
@@ -84,7 +88,7 @@ QVariant BomTableModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return BomTable::headings(m_list.items()).value(section);
+    return (BomTable::headings(m_list.items()) + BomTable::markHeadings()).value(section);
 }
 
 Qt::ItemFlags BomTableModel::flags(const QModelIndex &index) const
@@ -119,8 +123,11 @@ bool BomTableModel::setData(const QModelIndex &index, const QVariant &value, int
     const bool length = index.column() == BomTable::Length;
     if (*figure == (length ? item.lengthValue() : item.inputs.pieces))
         return false; // the same value: nothing to change, nothing to tell
-    if (length ? m_list.setLength(position, *figure) : m_list.setQuantity(position, *figure))
+    Q_EMIT aboutToEdit();
+    if (length ? m_list.setLength(position, *figure) : m_list.setQuantity(position, *figure)) {
+        Q_EMIT edited();
         return true;
+    }
     Q_EMIT refused(QStringLiteral("«%1» не принято: с таким значением масса не вычисляется.").arg(text));
     return false;
 }

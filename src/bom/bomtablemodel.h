@@ -31,9 +31,15 @@ public:
     // The line of a list position.
     int rowOf(int position) const;
 
+    // The printed columns, then the grade and the group (the property class is in the size).
+    static constexpr int ShownColumns = BomTable::Group + 1;
+
 Q_SIGNALS:
     // An edit of a length or quantity was not taken, and why, in the program's words.
     void refused(const QString &why);
+    // An edit is about to change the list, and has changed it.
+    void aboutToEdit();
+    void edited();
 
 private:
     void rebuild();

@@ -6,8 +6,14 @@
 #include "bom/bomsheet.h"
 #include "bom/bomstore.h"
 #include "bom/bomtable.h"
+#include "bom/bomspec.h"
 #include "bom/bomtablemodel.h"
+#include "bom/marksbar.h"
 #include "bom/sheettextlimit.h"
+#include "bom/speccsv.h"
+#include "bom/specpanel.h"
+#include "bom/specsheet.h"
+#include "steelspec/specprint.h"
 #include "platform/safefile.h"
 #include "platform/usermessages.h"
 #include "ui/twips.h"
@@ -19,6 +25,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
 
@@ -39,7 +46,7 @@ constexpr qint64 MaxWorkbookSize = 256 * 1024 * 1024;
 constexpr int WindowWidth = 12600;
 constexpr int WindowHeight = 6600;
 // The columns' first widths, in twips.
-constexpr int ColumnWidths[BomTable::ColumnCount] = {450, 3600, 1500, 1650, 1200, 750, 1650, 1350};
+constexpr int ColumnWidths[BomTableModel::ShownColumns] = {450, 3600, 1500, 1650, 1200, 750, 1650, 1350, 1500, 1300};
 
 } // namespace
 
@@ -52,6 +59,9 @@ BomWindow::BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource ro
     , m_programDir(programDir)
     , m_model(new BomTableModel(list, this))
     , m_table(new QTableView(this))
+    , m_views(new QTabWidget(this))
+    , m_spec(new SpecPanel(list, this))
+    , m_marks(new MarksBar(list, [this] { return selectedItems(); }, this))
     , m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("BomWindow"));
@@ -68,14 +78,29 @@ BomWindow::BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource ro
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(false);
-    for (int c = 0; c < BomTable::ColumnCount; ++c)
+    for (int c = 0; c < BomTableModel::ShownColumns; ++c)
         m_table->setColumnWidth(c, Twips::toPixels(ColumnWidths[c]));
     m_table->horizontalHeader()->setSectionResizeMode(BomTable::Name, QHeaderView::Stretch);
-    setCentralWidget(m_table);
+    m_views->setObjectName(QStringLiteral("BomViews"));
+    m_views->addTab(m_table, QStringLiteral("Список"));
+    m_views->addTab(m_spec, QStringLiteral("Спецификация металла"));
+    setCentralWidget(m_views);
     connect(m_model, &QAbstractItemModel::modelReset, this, &BomWindow::spanLines);
     connect(m_model, &BomTableModel::refused, this, &BomWindow::showStatus);
+    connect(m_model, &BomTableModel::aboutToEdit, m_status, &QLabel::clear);
+    connect(m_model, &BomTableModel::edited, this, &BomWindow::showDone);
     spanLines();
+    addCommands();
+    addToolBarBreak();
+    addToolBar(m_marks);
+    connect(m_marks, &MarksBar::told, this, &BomWindow::showStatus);
 
+    m_status->setObjectName(QStringLiteral("BomStatus"));
+    statusBar()->addWidget(m_status, 1);
+}
+
+void BomWindow::addCommands()
+{
     auto *tools = addToolBar(QStringLiteral("Команды"));
     tools->setObjectName(QStringLiteral("BomTools"));
     tools->setMovable(false);
@@ -85,18 +110,30 @@ BomWindow::BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource ro
     tools->addAction(addCommand("BomExportPdf", QStringLiteral("В PDF…"), {}, [this] { exportPdf(); }));
     tools->addAction(addCommand("BomPrint", QStringLiteral("Печать…"), QKeySequence::Print, [this] { print(); }));
     tools->addSeparator();
-    QAction *undo = m_list.undoStack()->createUndoAction(this, QStringLiteral("Отменить"));
-    undo->setObjectName(QStringLiteral("BomUndo"));
-    undo->setShortcut(QKeySequence::Undo);
-    addAction(undo);
-    tools->addAction(undo);
+    tools->addAction(addCommand("BomUndo", QStringLiteral("Отменить"), QKeySequence::Undo, [this] { step(true); }));
+    tools->addAction(addCommand("BomRedo", QStringLiteral("Повторить"), QKeySequence::Redo, [this] { step(false); }));
     tools->addAction(addCommand("BomCopy", QStringLiteral("Копировать"), QKeySequence::Copy, [this] { copySelected(); }));
     tools->addAction(addCommand("BomDelete", QStringLiteral("Удалить"), QKeySequence::Delete, [this] { removeSelected(); }));
     tools->addAction(addCommand("BomUp", QStringLiteral("Выше"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveCurrent(-1); }));
     tools->addAction(addCommand("BomDown", QStringLiteral("Ниже"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveCurrent(1); }));
+    tools->addSeparator();
+    tools->addAction(addCommand("SpecExportXlsx", QStringLiteral("ТСМ в Excel…"), {}, [this] { exportSpecXlsx(); }));
+    tools->addAction(addCommand("SpecExportPdf", QStringLiteral("ТСМ в PDF…"), {}, [this] { exportSpecPdf(); }));
+    tools->addAction(addCommand("SpecExportCsv", QStringLiteral("ТСМ в CSV…"), {}, [this] { exportSpecCsv(); }));
+}
 
-    m_status->setObjectName(QStringLiteral("BomStatus"));
-    statusBar()->addWidget(m_status, 1);
+void BomWindow::step(bool back)
+{
+    QUndoStack *stack = m_list.undoStack();
+    if (back ? !stack->canUndo() : !stack->canRedo())
+        return showStatus(back ? QStringLiteral("Отменять нечего.") : QStringLiteral("Повторять нечего."));
+    const QString what = back ? stack->undoText() : stack->redoText();
+    // What the list's keeping says during the step (a failure, a merge) stays in view after it.
+    m_status->clear();
+    back ? stack->undo() : stack->redo();
+    const QString note = status();
+    const QString done = (back ? QStringLiteral("Отменено: ") : QStringLiteral("Повторено: ")) + what;
+    showStatus(note.isEmpty() ? done : done + QStringLiteral(". ") + note);
 }
 
 BomWindow::~BomWindow() = default;
@@ -129,7 +166,7 @@ void BomWindow::spanLines()
     for (int r = 0; r < m_model->rowCount(); ++r) {
         const BomTable::RowKind kind = m_model->rowKind(r);
         if (kind == BomTable::RowKind::GroupHeading)
-            m_table->setSpan(r, 0, 1, BomTable::ColumnCount);
+            m_table->setSpan(r, 0, 1, BomTableModel::ShownColumns);
         else if (kind != BomTable::RowKind::Item)
             m_table->setSpan(r, 0, 1, BomTable::Mass);
     }
@@ -187,8 +224,20 @@ void BomWindow::copySelected()
 
 void BomWindow::removeSelected()
 {
+    m_status->clear();
     if (!m_list.remove(selectedItems()))
-        showStatus(QStringLiteral("Выделите строки изделий, чтобы их удалить."));
+        return showStatus(QStringLiteral("Выделите строки изделий, чтобы их удалить."));
+    showDone();
+}
+
+void BomWindow::showDone()
+{
+    // The change's own words, and after them what keeping the list had to say of it.
+    QString what = m_list.undoStack()->undoText();
+    if (!what.isEmpty())
+        what[0] = what.at(0).toUpper();
+    const QString note = status();
+    showStatus(note.isEmpty() ? what : what + QStringLiteral(". ") + note);
 }
 
 void BomWindow::moveCurrent(int step)
@@ -240,10 +289,6 @@ void BomWindow::saveAs()
 
 void BomWindow::exportXlsx()
 {
-    // The plugin first: the user is not asked for a file that cannot be written.
-    BomExporter *workbooks = exporter(QStringLiteral("Не могу записать спецификацию в Excel"));
-    if (!workbooks)
-        return;
     BomSheet::Sheet sheet = BomSheet::layout(m_list);
     const int cut = SheetTextLimit::cutLongTexts(sheet);
     // Said with the success, so the cut is never a silent loss.
@@ -252,14 +297,22 @@ void BomWindow::exportXlsx()
                                                                 "Excel и обрезан в ячейках: %2")
                                                      .arg(QLocale().toString(SheetTextLimit::MaxCharacters))
                                                      .arg(cut);
-    writeChosenFile({QStringLiteral("Спецификация в Excel"), QStringLiteral("Книга Excel (*.xlsx)"),
-                     QStringLiteral("xlsx"), WriteFailed, written},
-                    [workbooks, &sheet](const QString &path, QString *error) {
+    writeWorkbook({sheet}, QStringLiteral("Спецификация в Excel"), written);
+}
+
+void BomWindow::writeWorkbook(const QList<BomSheet::Sheet> &sheets, const QString &caption, const QString &written)
+{
+    // The plugin first: the user is not asked for a file that cannot be written.
+    BomExporter *workbooks = exporter(QStringLiteral("Не могу записать спецификацию в Excel"));
+    if (!workbooks)
+        return;
+    writeChosenFile({caption, QStringLiteral("Книга Excel (*.xlsx)"), QStringLiteral("xlsx"), WriteFailed, written},
+                    [workbooks, &sheets](const QString &path, QString *error) {
                         // The library writes only to a file name: into a file beside the
                         // target, which takes the target's place only when it is whole.
                         *error = SafeFile::writeProduced(path, MaxWorkbookSize, [&](const QString &temporary) {
                             QString why;
-                            if (workbooks->writeWorkbook({sheet}, temporary, &why))
+                            if (workbooks->writeWorkbook(sheets, temporary, &why))
                                 return QString();
                             return why.isEmpty() ? QStringLiteral("книга не записана") : why;
                         });
@@ -272,6 +325,42 @@ void BomWindow::exportPdf()
     writeChosenFile({QStringLiteral("Спецификация в PDF"), QStringLiteral("Документ PDF (*.pdf)"),
                      QStringLiteral("pdf"), WriteFailed, Written},
                     [this](const QString &path, QString *error) { return BomPrint::writePdf(m_list, path, error); });
+}
+
+void BomWindow::exportSpecXlsx()
+{
+    const QList<SpecTable> tables = BomSpec::tables(m_list.items(), m_list.settings().spec);
+    // A sheet's name is at most 31 characters in a workbook.
+    const QStringList names{QStringLiteral("ТСМ"), QStringLiteral("Метизы"), QStringLiteral("Расход стали")};
+    QList<BomSheet::Sheet> sheets;
+    for (int t = 0; t < tables.size(); ++t) {
+        const QString &title = tables.at(t).title;
+        const QString name = title == FastenerStatement::Title     ? names.at(1)
+                             : title == SteelUseStatement::Title ? names.at(2)
+                                                                 : names.at(0);
+        sheets.append(SpecSheet::layout(tables.at(t), name));
+    }
+    writeWorkbook(sheets, QStringLiteral("Спецификация металла в Excel"), Written);
+}
+
+void BomWindow::exportSpecPdf()
+{
+    const QList<SpecTable> tables = BomSpec::tables(m_list.items(), m_list.settings().spec);
+    writeChosenFile({QStringLiteral("Спецификация металла в PDF"), QStringLiteral("Документ PDF (*.pdf)"),
+                     QStringLiteral("pdf"), WriteFailed, Written},
+                    [&tables](const QString &path, QString *error) { return SpecPrint::writePdf(tables, path, error); });
+}
+
+void BomWindow::exportSpecCsv()
+{
+    // The file's numbers have its own decimal commas, whatever the region.
+    const QList<SpecTable> tables = BomSpec::tables(m_list.items(), m_list.settings().spec, SpecCsv::fileLocale());
+    writeChosenFile({QStringLiteral("Спецификация металла в CSV"), QStringLiteral("Текст CSV (*.csv)"),
+                     QStringLiteral("csv"), WriteFailed, Written},
+                    [&tables](const QString &path, QString *error) {
+                        *error = SafeFile::write(path, SpecCsv::write(tables));
+                        return error->isEmpty();
+                    });
 }
 
 void BomWindow::writeChosenFile(const ChosenFile &file, const std::function<bool(const QString &, QString *)> &write)

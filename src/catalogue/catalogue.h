@@ -53,13 +53,32 @@ struct RowDrawings
 struct Designation
 {
     // {n} stands for the text of column n of the row, its decimal point written the
-    // regional way.
+    // regional way; {n:n} for its figure in as few digits as give it ("8.0" written "8").
     const char *size;
     // The row's own standard, the same way; nullptr, or an empty text in the row: the title's.
     const char *standard = nullptr;
     // Tables that hold two standards in stored order: rows after this one are of the other.
     int standardLastRow = -1;
     const char *standardAfter = nullptr;
+    // The size as lists kept before the present pattern wrote it ("50×5" of an angle now
+    // "L50×5"): such a list still opens.
+    const char *formerSize = nullptr;
+};
+
+// Where the technical specification of metal of a drawing counts the kind: rolled products and
+// sheet in its form, fasteners in the statement of fasteners, reinforcement, wire and mesh in the
+// statement of reinforcement steel.
+enum class SpecClass { Rolled, Sheet, Fastener, Reinforcement };
+
+struct SpecEntry
+{
+    SpecClass specClass;
+    // The form's profile name, in the plural and before the standard ("Двутавры" of
+    // "Двутавры ГОСТ 26020-83"); a statement's name of one piece ("Болт") or of the product.
+    const char *name;
+    // The property class the designation carries (ГОСТ 1759.0: "5.8" of a bolt, "5" of a nut),
+    // as offered first; nullptr for a kind whose designation names none.
+    const char *propertyClass = nullptr;
 };
 
 // The enabled state of the four inputs (and their labels).
@@ -106,6 +125,7 @@ struct Kind
     const char *standard;
     const char *pictureFile;
     const char *recordSource;
+    SpecEntry spec;
     Designation designation;
     RowDrawings drawings = {};
     MeshRule mesh = {};

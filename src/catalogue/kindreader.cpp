@@ -19,6 +19,10 @@ const std::pair<const char *, CalcModeCode> Rules[] = {
 const std::pair<const char *, MassSource> MassSources[] = {
     {"pipe", MassSource::Pipe}, {"wire", MassSource::Wire}, {"welded-mesh", MassSource::WeldedMesh}};
 const std::pair<const char *, PipeAnswer> Answers[] = {{"no", PipeAnswer::No}, {"yes", PipeAnswer::Yes}};
+const std::pair<const char *, SpecClass> SpecClasses[] = {{"rolled", SpecClass::Rolled},
+                                                         {"sheet", SpecClass::Sheet},
+                                                         {"fastener", SpecClass::Fastener},
+                                                         {"reinforcement", SpecClass::Reinforcement}};
 const std::pair<const char *, MeshForm> MeshForms[] = {{"woven", MeshForm::Woven}, {"welded", MeshForm::Welded}};
 // Each shape with the number of dimensions SectionSurface takes for it.
 struct ShapeName
@@ -239,10 +243,27 @@ bool KindReader::readDesignation(const QJsonObject &object, Kind &kind)
     const std::optional<QString> standard = text(designation, "standard", false);
     const std::optional<int> lastRow = number(designation, "standardLastRow", -1);
     const std::optional<QString> after = text(designation, "standardAfter", false);
-    if (!size || !standard || !lastRow || !after)
+    const std::optional<QString> former = text(designation, "formerSize", false);
+    if (!size || !standard || !lastRow || !after || !former)
         return false;
     kind.designation = {m_description.keep(*size), m_description.keep(*standard), *lastRow,
-                        m_description.keep(*after)};
+                        m_description.keep(*after), m_description.keep(*former)};
+    return readSpecEntry(object, kind);
+}
+
+// Where the technical specification of metal counts the kind, and its name there.
+bool KindReader::readSpecEntry(const QJsonObject &object, Kind &kind)
+{
+    const QJsonObject entry = object.value(QStringLiteral("spec")).toObject();
+    const std::optional<QString> specClass = text(entry, "class");
+    const std::optional<QString> name = text(entry, "name");
+    const std::optional<QString> propertyClass = text(entry, "propertyClass", false);
+    if (!specClass || !name || !propertyClass)
+        return false;
+    const std::optional<SpecClass> known = named(SpecClasses, *specClass);
+    if (!known)
+        return fail(QStringLiteral("no class «%1» in the technical specification of metal").arg(*specClass));
+    kind.spec = {*known, m_description.keep(*name), m_description.keep(*propertyClass)};
     return true;
 }
 

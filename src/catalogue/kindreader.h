@@ -24,6 +24,7 @@ private:
     bool readRule(const QJsonObject &object, Catalogue::Kind &kind);
     bool readTexts(const QJsonObject &object, Catalogue::Kind &kind);
     bool readDesignation(const QJsonObject &object, Catalogue::Kind &kind);
+    bool readSpecEntry(const QJsonObject &object, Catalogue::Kind &kind);
     bool readDrawingsAndMesh(const QJsonObject &object, Catalogue::Kind &kind);
     bool readSurface(const QJsonObject &object, Catalogue::Kind &kind);
     std::optional<Catalogue::InputStates> readInputs(const QJsonValue &value);

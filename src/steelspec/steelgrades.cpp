@@ -36,9 +36,11 @@ const QList<SteelGrade> &offered()
 
 SteelGrade find(const QString &name)
 {
-    const QString wanted = name.trimmed();
+    const QString wanted = name.simplified();
+    // A grade typed with its standard after it ("12Х18Н10Т ГОСТ 5632-2014") is the offered one.
+    const QString first = wanted.section(QLatin1Char(' '), 0, 0);
     for (const SteelGrade &grade : offered())
-        if (grade.name == wanted)
+        if (grade.name == wanted || (grade.name == first && wanted.mid(first.size() + 1) == grade.standard))
             return grade;
     return {wanted, QString(), TableDensity};
 }

@@ -131,20 +131,21 @@ private Q_SLOTS:
         QCOMPARE(list.add(items.angle()), 0);
         QCOMPARE(list.add(items.bolt()), 1);
         QCOMPARE(list.add(items.angle63()), 2);
-        QCOMPARE(list.add(items.angle()), 1); // ГОСТ 8509-93 again: after the first angle
+        QCOMPARE(list.add(*withLength(items.angle(), 3000)), 1); // ГОСТ 8509-93 again: after the first angle
         QCOMPARE(list.add(items.rebar()), 4);
-        QCOMPARE(sizes(list), (QStringList{"50×5", "50×5", "М12×60", "63×40×5", "Ø12"}));
+        QCOMPARE(sizes(list), (QStringList{"L50×5", "L50×5", "М12-6gx60.58", "L63×40×5", "⌀12"}));
         const QList<BillOfMaterials::Group> &groups = list.groups();
         QCOMPARE(groups.size(), 4);
         QCOMPARE(groups.at(0).standard, QStringLiteral("ГОСТ 8509-93"));
         QCOMPARE(groups.at(0).count, 2);
-        QCOMPARE(groups.at(0).totalKg, 452.4);
+        QCOMPARE(groups.at(0).totalKg, 339.3);
         QCOMPARE(groups.at(1).standard, QStringLiteral("ГОСТ 7798-70"));
         QCOMPARE(groups.at(1).first, 2);
-        QCOMPARE(groups.at(1).totalKg, 6.755);
+        // The printed lines: 100 × 0,068 kg; 4 × 10,390 kg.
+        QCOMPARE(groups.at(1).totalKg, 6.8);
         QCOMPARE(groups.at(2).standard, QStringLiteral("ГОСТ 8510-86"));
-        QCOMPARE(groups.at(3).totalKg, 41.5584);
-        QCOMPARE(list.totalKg(), 452.4 + 6.755 + 39.1 + 41.5584);
+        QCOMPARE(groups.at(3).totalKg, 41.56);
+        QCOMPARE(list.totalKg(), 426.76);
     }
 
     // Edits recompute both masses through the item's own rule.
@@ -156,14 +157,15 @@ private Q_SLOTS:
         QTest::addColumn<double>("onePiece");
         QTest::addColumn<double>("total");
         QTest::addColumn<QString>("size");
+        QTest::addColumn<double>("printed"); // the line as printed: quantity × the printed mass of one
         Items items;
-        QTest::newRow("angle length") << items.angle() << true << 3000.0 << 11.31 << 113.1 << "50×5";
-        QTest::newRow("angle quantity") << items.angle() << false << 3.0 << 22.62 << 67.86 << "50×5";
-        QTest::newRow("bolt quantity") << items.bolt() << false << 250.0 << 0.06755 << 16.8875 << "М12×60";
-        QTest::newRow("mesh area") << items.mesh() << true << 20.0 << 4.52 << 90.4 << "5-1,2 (ромб)";
+        QTest::newRow("angle length") << items.angle() << true << 3000.0 << 11.31 << 113.1 << "L50×5" << 113.1;
+        QTest::newRow("angle quantity") << items.angle() << false << 3.0 << 22.62 << 67.86 << "L50×5" << 67.86;
+        QTest::newRow("bolt quantity") << items.bolt() << false << 250.0 << 0.06755 << 16.8875 << "М12-6gx60.58" << 17.0;
+        QTest::newRow("mesh area") << items.mesh() << true << 20.0 << 4.52 << 90.4 << "5-1,2 (ромб)" << 90.4;
         QTest::newRow("sheet length, in its size too") << items.sheet() << true << 3000.0 << 353.25 << 706.5
-                                                       << "10 мм, 1500×3000";
-        QTest::newRow("quantity 0") << items.rebar() << false << 0.0 << 10.3896 << 0.0 << "Ø12";
+                                                       << "-10×1500×3000" << 706.5;
+        QTest::newRow("quantity 0") << items.rebar() << false << 0.0 << 10.3896 << 0.0 << "⌀12" << 0.0;
     }
     void editsRecompute()
     {
@@ -173,6 +175,7 @@ private Q_SLOTS:
         QFETCH(double, onePiece);
         QFETCH(double, total);
         QFETCH(QString, size);
+        QFETCH(double, printed);
         BillOfMaterials list;
         list.add(item);
         QSignalSpy changes(&list, &BillOfMaterials::changed);
@@ -181,7 +184,7 @@ private Q_SLOTS:
         QCOMPARE(list.items().at(0).onePiece, onePiece);
         QCOMPARE(list.items().at(0).total, total);
         QCOMPARE(BomDesignation::designation(list.items().at(0)), size);
-        QCOMPARE(list.totalKg(), total);
+        QCOMPARE(list.totalKg(), printed);
         list.undoStack()->undo();
         QCOMPARE(list.items().at(0).total, item.total);
         QCOMPARE(changes.size(), 2);
@@ -224,12 +227,12 @@ private Q_SLOTS:
         BillOfMaterials list;
         list.add(items.angle());
         list.add(items.bolt());
-        BomItem second = items.angle();
-        list.setQuantity(0, 1); // tell the two angles apart: 22.62 kg and 226.2 kg
+        const BomItem second = *withLength(items.angle(), 3000);
+        list.setQuantity(0, 1); // tell the two angles apart: 22.62 kg and 113.1 kg
         list.add(second);
         QCOMPARE(list.items().at(0).total, 22.62);
         QVERIFY(list.move(0, 1));
-        QCOMPARE(list.items().at(0).total, 226.2);
+        QCOMPARE(list.items().at(0).total, 113.1);
         QCOMPARE(list.items().at(1).total, 22.62);
         QVERIFY(!list.move(1, 1)); // the bolt's group below
         QVERIFY(!list.move(2, -1)); // the angles' group above
@@ -251,16 +254,16 @@ private Q_SLOTS:
         list.add(items.angle63());
         list.setLength(0, 3000);
         list.remove({2, 0, 2, 7});
-        QCOMPARE(sizes(list), QStringList{"М12×60"});
+        QCOMPARE(sizes(list), QStringList{"М12-6gx60.58"});
         list.replaceAll({items.rebar(), items.bolt(), items.rebar()}, QStringLiteral("открытие"));
-        QCOMPARE(sizes(list), (QStringList{"Ø12", "Ø12", "М12×60"}));
+        QCOMPARE(sizes(list), (QStringList{"⌀12", "⌀12", "М12-6gx60.58"}));
         QCOMPARE(changes.size(), 6);
 
         QUndoStack *undo = list.undoStack();
         undo->undo();
-        QCOMPARE(sizes(list), QStringList{"М12×60"});
+        QCOMPARE(sizes(list), QStringList{"М12-6gx60.58"});
         undo->undo();
-        QCOMPARE(sizes(list), (QStringList{"50×5", "М12×60", "63×40×5"}));
+        QCOMPARE(sizes(list), (QStringList{"L50×5", "М12-6gx60.58", "L63×40×5"}));
         QCOMPARE(list.items().at(0).total, 113.1);
         undo->undo();
         QCOMPARE(list.items().at(0).total, 226.2);
@@ -272,8 +275,146 @@ private Q_SLOTS:
         QCOMPARE(changes.size(), 12);
         while (undo->canRedo())
             undo->redo();
-        QCOMPARE(sizes(list), (QStringList{"Ø12", "Ø12", "М12×60"}));
-        QCOMPARE(list.totalKg(), 2 * 41.5584 + 6.755);
+        QCOMPARE(sizes(list), (QStringList{"⌀12", "⌀12", "М12-6gx60.58"}));
+        QCOMPARE(list.totalKg(), 89.92); // 2 × 41,560 + 6,800
+    }
+
+    // A line's mass is its quantity times the printed mass of one piece, and a subtotal the sum
+    // of its printed lines: 12 nuts М16 of 0,03761 kg are 12 × 0,038 = 0,456 kg, not 0,451.
+    void printedLinesMultiplyOut_data()
+    {
+        QTest::addColumn<BomItem>("item");
+        QTest::addColumn<QString>("onePiece");
+        QTest::addColumn<QString>("line");
+        BaseFixture base;
+        QTest::newRow("12 nuts М16, 37,61 kg a thousand")
+            << base.item(BaseFixture::kind(4, 1), {"16"}, {0, 0, 12, 0}) << "0,038" << "0,456";
+        QTest::newRow("12 bolts М16×60, 129,4 kg a thousand")
+            << base.item(BaseFixture::kind(4, 8), {"16", "60"}, {0, 0, 12, 0}) << "0,129" << "1,548";
+        QTest::newRow("4 bars ⌀12 of 11,7 m, 0,888 kg/m")
+            << base.item(BaseFixture::kind(3, 2), {"12"}, {0, 11700, 4, 0}) << "10,390" << "41,560";
+        QTest::newRow("mesh of 12,5 m², 4,52 kg/m²")
+            << base.item(BaseFixture::kind(3, 4), {"5"}, {0, 0, 0, 12.5}, ProductOption::Rhombic) << "4,520" << "56,500";
+    }
+    void printedLinesMultiplyOut()
+    {
+        QFETCH(BomItem, item);
+        QFETCH(QString, onePiece);
+        QFETCH(QString, line);
+        BillOfMaterials list;
+        list.add(item);
+        BomItem other = item;
+        other.standard = QStringLiteral("ТУ без строки"); // a second group of the same line
+        list.add(other);
+        const QList<BomTable::Row> rows = BomTable::rows(list);
+        QCOMPARE(BomTable::cell(list, rows.at(1), BomTable::OnePiece), onePiece);
+        QCOMPARE(BomTable::cell(list, rows.at(1), BomTable::Mass), line);
+        QCOMPARE(BomTable::cell(list, rows.at(2), BomTable::Mass), line); // the subtotal of one line
+        const double printed = BomTable::readFigure(line).value();
+        QCOMPARE(BomTable::cell(list, rows.at(rows.size() - 2), BomTable::Mass), BomTable::mass(2 * printed));
+    }
+
+    // The same size, length, grade and group added again is one line: the quantities add up,
+    // and the adding is undone as one change. Any of them different makes a line of its own.
+    void identicalItemsMerge_data()
+    {
+        QTest::addColumn<BomItem>("second");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("firstLine");
+        Items items;
+        QTest::newRow("the same") << items.angle() << 1 << "452,400";
+        BomItem shorter = items.angle();
+        shorter = *withLength(shorter, 3000);
+        QTest::newRow("another length") << shorter << 2 << "226,200";
+        BomItem graded = items.angle();
+        graded.grade = QStringLiteral("С255");
+        QTest::newRow("another grade") << graded << 2 << "226,200";
+        BomItem grouped = items.angle();
+        grouped.group = QStringLiteral("Связи");
+        QTest::newRow("another group") << grouped << 2 << "226,200";
+        QTest::newRow("another size") << items.angle63() << 2 << "226,200";
+    }
+    void identicalItemsMerge()
+    {
+        QFETCH(BomItem, second);
+        QFETCH(int, lines);
+        QFETCH(QString, firstLine);
+        Items items;
+        BillOfMaterials list;
+        list.add(items.angle());
+        QCOMPARE(list.add(second), lines - 1);
+        QCOMPARE(list.count(), lines);
+        QCOMPARE(BomTable::itemFields(list, 0).at(BomTable::Mass), firstLine);
+        list.undoStack()->undo();
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.items().at(0).inputs.pieces, 10.0);
+    }
+
+    // A grade's density scales the tables' masses (at 7,85 t/m³) by ρ / 7,85: the stainless
+    // grades are at 7,90 (ГОСТ 9941-2022, annex A), and the line says so. The angle 50×5,
+    // 6 m: 22,62 kg at 7,85; 22,62 × 7,90 / 7,85 = 22,764 kg.
+    void gradeDensityScalesMass_data()
+    {
+        QTest::addColumn<QString>("grade");
+        QTest::addColumn<QString>("onePiece");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no grade") << "" << "22,620" << "226,200" << "";
+        QTest::newRow("С255, carbon") << "С255" << "22,620" << "226,200" << "С255";
+        QTest::newRow("09Г2С, low-alloyed") << "09Г2С" << "22,620" << "226,200" << "09Г2С";
+        QTest::newRow("12Х18Н10Т, stainless") << "12Х18Н10Т" << "22,764" << "227,640" << "12Х18Н10Т, ρ 7,90";
+        QTest::newRow("08Х18Н10 typed with its standard") << "08Х18Н10 ГОСТ 5632-2014" << "22,764" << "227,640"
+                                                           << "08Х18Н10 ГОСТ 5632-2014, ρ 7,90";
+        QTest::newRow("a grade typed, not offered") << "С255Б" << "22,620" << "226,200" << "С255Б";
+    }
+    void gradeDensityScalesMass()
+    {
+        QFETCH(QString, grade);
+        QFETCH(QString, onePiece);
+        QFETCH(QString, line);
+        QFETCH(QString, shown);
+        BaseFixture base;
+        const Catalogue::Kind angle = BaseFixture::kind(2, 10);
+        const int row = base.find(angle, {"50", "5"});
+        const std::optional<CalcState> state = stateFor(angle, row, base.cells(angle, row), ProductOption::None);
+        QVERIFY(state);
+        const std::optional<BomItem> item = makeItem({angle, row, base.cells(angle, row), *state, {0, 6000, 10, 0},
+                                                      ProductOption::None, grade, QString(), QString()});
+        QVERIFY(item);
+        BillOfMaterials list;
+        list.add(*item);
+        QCOMPARE(BomTable::itemFields(list, 0).at(BomTable::OnePiece), onePiece);
+        QCOMPARE(BomTable::itemFields(list, 0).at(BomTable::Mass), line);
+        QCOMPARE(BomTable::gradeText(*item), shown);
+        // A later edit keeps the factor.
+        QVERIFY(list.setQuantity(0, 1));
+        QCOMPARE(BomTable::itemFields(list, 0).at(BomTable::Mass), onePiece);
+    }
+
+    // Marks given to selected items at once: their masses follow the grade, one undo takes it
+    // all back; the marks are kept for the items added next.
+    void marksForTheSelection()
+    {
+        Items items;
+        BillOfMaterials list;
+        list.add(items.angle());
+        list.add(items.bolt());
+        list.add(items.angle63());
+        QSignalSpy settings(&list, &BillOfMaterials::settingsChanged);
+        QVERIFY(list.setMarks({0, 2}, QStringLiteral(" 12Х18Н10Т "), QStringLiteral("Балки")));
+        QCOMPARE(list.items().at(0).grade, QStringLiteral("12Х18Н10Т"));
+        QCOMPARE(list.items().at(2).group, QStringLiteral("Балки"));
+        QCOMPARE(list.items().at(1).grade, QString());
+        QCOMPARE(BomTable::itemFields(list, 0).at(BomTable::Mass), QStringLiteral("227,640"));
+        QVERIFY(!list.setMarks({0, 2}, QStringLiteral("12Х18Н10Т"), QStringLiteral("Балки")));
+        list.undoStack()->undo();
+        QCOMPARE(list.items().at(0).grade, QString());
+        QCOMPARE(BomTable::itemFields(list, 0).at(BomTable::Mass), QStringLiteral("226,200"));
+        QCOMPARE(settings.size(), 0);
+        list.setNextMarks(QStringLiteral("С345"), QStringLiteral("Колонны"));
+        QCOMPARE(settings.size(), 1);
+        QCOMPARE(list.nextGrade(), QStringLiteral("С345"));
+        QCOMPARE(list.settings().nextGroup, QStringLiteral("Колонны"));
     }
 
     // The list read at start is no change: nothing to undo and no notice, and it is grouped.
@@ -288,7 +429,7 @@ private Q_SLOTS:
         QCOMPARE(changes.size(), 0);
         QCOMPARE(loads.size(), 1);
         QVERIFY(!list.undoStack()->canUndo());
-        QCOMPARE(sizes(list), (QStringList{"50×5", "50×5", "М12×60", "63×40×5"}));
+        QCOMPARE(sizes(list), (QStringList{"L50×5", "L50×5", "М12-6gx60.58", "L63×40×5"}));
     }
 
     // The table as drawn: a heading, the items and a subtotal per standard, the totals in kg
@@ -299,7 +440,7 @@ private Q_SLOTS:
         BillOfMaterials list;
         list.add(items.angle());
         list.add(items.channel());
-        list.add(items.angle());
+        list.add(*withLength(items.angle(), 3000));
         using K = BomTable::RowKind;
         const QList<BomTable::Row> rows = BomTable::rows(list);
         QList<K> kinds;
@@ -310,15 +451,15 @@ private Q_SLOTS:
         const auto cell = [&](int row, int column) { return BomTable::cell(list, rows.at(row), column); };
         QCOMPARE(cell(0, BomTable::Number), QStringLiteral("ГОСТ 8509-93"));
         QCOMPARE(BomTable::itemFields(list, 1),
-                 (QStringList{"2", "Уголок равнобокий", "ГОСТ 8509-93", "50×5", "6000", "10", "22,620", "226,200"}));
+                 (QStringList{"2", "Уголок равнобокий", "ГОСТ 8509-93", "L50×5", "3000", "10", "11,310", "113,100"}));
         QCOMPARE(cell(3, BomTable::Name), QStringLiteral("Итого по ГОСТ 8509-93"));
-        QCOMPARE(cell(3, BomTable::Mass), QStringLiteral("452,400"));
+        QCOMPARE(cell(3, BomTable::Mass), QStringLiteral("339,300"));
         QCOMPARE(cell(5, BomTable::Number), QStringLiteral("3"));
         QCOMPARE(cell(6, BomTable::Mass), QStringLiteral("69,720"));
         QCOMPARE(cell(7, BomTable::Name), QStringLiteral("Всего, кг"));
-        QCOMPARE(cell(7, BomTable::Mass), QStringLiteral("522,120"));
+        QCOMPARE(cell(7, BomTable::Mass), QStringLiteral("409,020"));
         QCOMPARE(cell(8, BomTable::Name), QStringLiteral("Всего, т"));
-        QCOMPARE(cell(8, BomTable::Mass), QStringLiteral("0,522"));
+        QCOMPARE(cell(8, BomTable::Mass), QStringLiteral("0,409"));
         QCOMPARE(BomTable::itemFields(list, 0, QLocale::c()).mid(6), (QStringList{"22.620", "226.200"}));
 
         QCOMPARE(BomTable::headings(list.items()).at(BomTable::Length), QStringLiteral("Длина, мм"));
@@ -371,7 +512,7 @@ private Q_SLOTS:
         QStringList order;
         for (const BomItem &item : sorted)
             order.append(item.rowDesignation + QString::number(item.inputs.pieces));
-        QCOMPARE(order, (QStringList{"М12×60100", "М12×60100", "50×510", "50×52", "Ø124"}));
+        QCOMPARE(order, (QStringList{"М12-6gx60100", "М12-6gx60100", "L50×510", "L50×52", "⌀124"}));
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "basefixture.h"
 #include "bom/bomdesignation.h"
+#include "bom/bomspec.h"
 #include "catalogue/datasource.h"
 #include "catalogue/sizeselection.h"
 
@@ -37,7 +38,7 @@ QList<int> columnsNamed(const char *pattern)
     QList<int> columns;
     if (!pattern)
         return columns;
-    static const QRegularExpression column(QStringLiteral("\\{(\\d+)\\}"));
+    static const QRegularExpression column(QStringLiteral("\\{(\\d+)(?::n)?\\}"));
     for (const QRegularExpressionMatch &m : column.globalMatch(QString::fromUtf8(pattern)))
         columns.append(m.captured(1).toInt());
     return columns;
@@ -130,7 +131,7 @@ private Q_SLOTS:
             const Catalogue::Designation *rule = &k.designation;
             const int columns = builtColumnCount(k);
             QVERIFY2(columns > 0, qPrintable(kindTag(k)));
-            QList<int> named = columnsNamed(rule->size) + columnsNamed(rule->standard);
+            QList<int> named = columnsNamed(rule->size) + columnsNamed(rule->standard) + columnsNamed(rule->formerSize);
             QVERIFY2(!columnsNamed(rule->size).isEmpty(), qPrintable(kindTag(k)));
             for (int c : named)
                 QVERIFY2(c < columns, qPrintable(QStringLiteral("%1 column %2 of %3").arg(kindTag(k)).arg(c).arg(columns)));
@@ -156,34 +157,34 @@ private Q_SLOTS:
         row("sheet pile Л5-УМ, no document", 2, 1, {"Л5-УМ"}, P::None, "Л5-УМ", "");
         row("I-beam 20Б1", 2, 2, {"20Б1"}, P::None, "20Б1", "ГОСТ 26020-83");
         row("I-beam 20 of the sloped series", 2, 2, {"20"}, P::None, "20", "ГОСТ 8239-89");
-        row("round bar 20", 2, 3, {"20"}, P::None, "Ø20", "ГОСТ 2590-2006");
-        row("round bar 5.5", 2, 3, {"5.5"}, P::None, "Ø5,5", "ГОСТ 2590-2006");
+        row("round bar 20", 2, 3, {"20"}, P::None, "⌀20", "ГОСТ 2590-2006");
+        row("round bar 5.5", 2, 3, {"5.5"}, P::None, "⌀5,5", "ГОСТ 2590-2006");
         row("square bar 20", 2, 4, {"20"}, P::None, "20×20", "ГОСТ 2591-2006");
         row("rail Р65", 2, 5, {"Р65"}, P::None, "Р65", "ГОСТ Р 51685-2013");
         row("crane rail КР70", 2, 5, {"КР70"}, P::None, "КР70", "ГОСТ 4121-96");
         row("bent channel 100×50×4", 2, 6, {"100", "50", "4"}, P::None, "100×50×4", "ГОСТ 8278-83");
         row("channel 20П", 2, 7, {"20П"}, P::None, "20П", "ГОСТ 8240-97");
         row("channel 6,5У", 2, 7, {"6,5У"}, P::None, "6,5У", "ГОСТ 8240-97");
-        row("unequal angle 63×40×5", 2, 8, {"63", "40", "5"}, P::None, "63×40×5", "ГОСТ 8510-86");
+        row("unequal angle 63×40×5", 2, 8, {"63", "40", "5"}, P::None, "L63×40×5", "ГОСТ 8510-86");
         row("bent unequal angle 32×25×2", 2, 9, {"32", "25", "2.0"}, P::None, "32×25×2,0", "ГОСТ 19772-93");
-        row("equal angle 50×5", 2, 10, {"50", "5"}, P::None, "50×5", "ГОСТ 8509-93");
+        row("equal angle 50×5", 2, 10, {"50", "5"}, P::None, "L50×5", "ГОСТ 8509-93");
         row("bent equal angle 60×3 of table 1", 2, 11, {"60", "3.0", "2.70"}, P::None, "60×3,0, R 4", "ГОСТ 19771-93");
         row("bent equal angle 60×3 of table 2", 2, 11, {"60", "3.0", "2.67"}, P::None, "60×3,0, R 7", "ГОСТ 19771-93");
         row("welded pipe 57×3.5", 2, 13, {"57", "3.5"}, P::None, "57×3,5", "ГОСТ 10704-91");
         row("square pipe 50×3", 2, 14, {"50", "3.0"}, P::None, "50×50×3,0", "ГОСТ 8639-82");
         row("seamless pipe 57×3.5", 2, 15, {"57", "3.5"}, P::None, "57×3,5", "ГОСТ 8732-78");
-        row("wire 1.20", 3, 1, {"1.20"}, P::None, "Ø1,20", "ГОСТ 3282-74");
-        row("rebar 12", 3, 2, {"12"}, P::None, "Ø12", "ГОСТ 5781-82");
-        row("rebar А-I 12", 3, 3, {"12"}, P::None, "Ø12", "ГОСТ 5781-82");
+        row("wire 1.20", 3, 1, {"1.20"}, P::None, "⌀1,20", "ГОСТ 3282-74");
+        row("rebar 12", 3, 2, {"12"}, P::None, "⌀12", "ГОСТ 5781-82");
+        row("rebar А-I 12", 3, 3, {"12"}, P::None, "⌀12", "ГОСТ 5781-82");
         row("woven mesh 5, rhombic", 3, 4, {"5"}, P::Rhombic, "5-1,2 (ромб)", "ГОСТ 5336-80");
         row("woven mesh 5, square", 3, 4, {"5"}, P::Square, "5-1,2 (квадрат)", "ГОСТ 5336-80");
         row("welded roll 100/100", 3, 5, {"5Вр-I 100/100 рулонная"}, P::None, "5Вр-I 100/100 рулонная", "ГОСТ 8478-81");
         row("welded mesh 4С 150/150, 4 mm", 3, 5, {"4С Вр-I 150/150"}, P::Wire4, "4С Вр-I 150/150 (Ø4 мм)", "ГОСТ 23279-85");
-        row("reinforcing wire 4", 3, 6, {"4.0"}, P::None, "Ø4,0", "ГОСТ 6727-80");
-        row("nut М12", 4, 1, {"12"}, P::None, "М12", "ГОСТ 5915-70");
-        row("bolt М12×60", 4, 8, {"12", "60"}, P::None, "М12×60", "ГОСТ 7798-70");
+        row("reinforcing wire 4", 3, 6, {"4.0"}, P::None, "⌀4,0", "ГОСТ 6727-80");
+        row("nut М12", 4, 1, {"12"}, P::None, "М12-6H", "ГОСТ 5915-70");
+        row("bolt М12×60", 4, 8, {"12", "60"}, P::None, "М12-6gx60", "ГОСТ 7798-70");
         row("ribbed sheet 4, rhombic", 5, 1, {"4.0", "ромбическое"}, P::None, "4,0 мм, ромбическое", "ГОСТ 8568-77");
-        row("sheet 10", 5, 2, {"10"}, P::None, "10 мм", "ГОСТ 19903-74");
+        row("sheet 10", 5, 2, {"10"}, P::None, "-10", "ГОСТ 19903-74");
         row("washer 12", 4, 3, {"12"}, P::None, "12", "ГОСТ 11371-78");
     }
     void builtRows()
@@ -265,15 +266,74 @@ private Q_SLOTS:
         QVERIFY(BomDesignation::key(comma) != BomDesignation::key(QStringLiteral("57×3,0")));
     }
 
+    // Items of the built base as a designer writes them in the technical specification of metal,
+    // where their kind puts them (the form or a statement) and under which heading: the form's
+    // profile with its standard, the statement's kind.
+    void writtenInTheSpecification_data()
+    {
+        QTest::addColumn<BomItem>("item");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<int>("specClass");
+        QTest::addColumn<QString>("heading");
+        using SC = Catalogue::SpecClass;
+        BaseFixture base;
+        const auto row = [&base](const char *tag, int t, int b, const QStringList &leading, CalcInputs inputs,
+                                 const char *written, SC c, const char *heading) {
+            QTest::newRow(tag) << base.item(BaseFixture::kind(t, b), leading, inputs) << QString::fromUtf8(written)
+                               << int(c) << QString::fromUtf8(heading);
+        };
+        row("I-beam 20Б1", 2, 2, {"20Б1"}, {0, 6000, 4, 0}, "20Б1", SC::Rolled, "Двутавры ГОСТ 26020-83");
+        row("channel 16П", 2, 7, {"16П"}, {0, 6000, 6, 0}, "16П", SC::Rolled, "Швеллеры ГОСТ 8240-97");
+        row("equal angle 63×5", 2, 10, {"63", "5"}, {0, 1200, 20, 0}, "L63×5", SC::Rolled,
+            "Уголки равнополочные ГОСТ 8509-93");
+        row("sheet 8×1500×3000", 5, 2, {"8.0"}, {1500, 3000, 2, 0}, "-8×1500×3000", SC::Sheet,
+            "Прокат листовой ГОСТ 19903-74");
+        row("round bar 20", 2, 3, {"20"}, {0, 1000, 1, 0}, "⌀20", SC::Rolled, "Круг ГОСТ 2590-2006");
+        row("welded pipe 57×3.5", 2, 13, {"57", "3.5"}, {0, 6000, 1, 0}, "57×3,5", SC::Rolled,
+            "Трубы электросварные ГОСТ 10704-91");
+        row("bolt М16×60, class 5.8 at first", 4, 8, {"16", "60"}, {0, 0, 24, 0}, "Болт М16-6gx60.58 ГОСТ 7798-70",
+            SC::Fastener, "Болт ГОСТ 7798-70");
+        row("nut М16, class 5", 4, 1, {"16"}, {0, 0, 24, 0}, "Гайка М16-6H.5 ГОСТ 5915-70", SC::Fastener,
+            "Гайка ГОСТ 5915-70");
+        row("washer 16", 4, 3, {"16"}, {0, 0, 24, 0}, "Шайба 16 ГОСТ 11371-78", SC::Fastener, "Шайба ГОСТ 11371-78");
+        row("rebar 12", 3, 2, {"12"}, {0, 11700, 4, 0}, "⌀12", SC::Reinforcement, "Арматура ГОСТ 5781-82");
+        BomItem strong = base.item(BaseFixture::kind(4, 8), {"16", "60"}, {0, 0, 24, 0});
+        strong.propertyClass = QStringLiteral("8.8");
+        QTest::newRow("bolt of class 8.8") << strong << QStringLiteral("Болт М16-6gx60.88 ГОСТ 7798-70")
+                                           << int(SC::Fastener) << QStringLiteral("Болт ГОСТ 7798-70");
+    }
+    void writtenInTheSpecification()
+    {
+        QFETCH(BomItem, item);
+        QFETCH(QString, written);
+        QFETCH(int, specClass);
+        QFETCH(QString, heading);
+        QCOMPARE(BomDesignation::written(item), written);
+        const Catalogue::Kind *kind = Catalogue::find(item.kindId);
+        QVERIFY(kind);
+        QCOMPARE(int(kind->spec.specClass), specClass);
+        QCOMPARE(BomSpec::profileOf(item), heading);
+    }
+
     // A sheet's designation carries the width and length typed in, and gives the width back.
     void sheetSize()
     {
         BaseFixture base;
         const BomItem sheet = base.item(BaseFixture::kind(5, 2), {"10"}, {1500, 6000, 2, 0});
-        QCOMPARE(BomDesignation::designation(sheet), QStringLiteral("10 мм, 1500×6000"));
+        QCOMPARE(BomDesignation::designation(sheet), QStringLiteral("-10×1500×6000"));
         const BomItem metres = base.item(BaseFixture::kind(5, 2), {"10"}, {1.25, 6.5, 2, 0}, ProductOption::None, 1);
-        QCOMPARE(BomDesignation::designation(metres), QStringLiteral("10 мм, 1250×6500"));
-        QCOMPARE(BomDesignation::designation(metres, QLocale::c()), QStringLiteral("10 мм, 1250×6500"));
+        QCOMPARE(BomDesignation::designation(metres), QStringLiteral("-10×1250×6500"));
+        QCOMPARE(BomDesignation::designation(metres, QLocale::c()), QStringLiteral("-10×1250×6500"));
+        const BomItem thin = base.item(BaseFixture::kind(5, 2), {"0.5"}, {710.5, 1420, 1, 0});
+        const std::optional<BomDesignation::SheetParts> plain = BomDesignation::splitSheetSize(BomDesignation::designation(thin));
+        QVERIFY(plain);
+        QCOMPARE(plain->row, QStringLiteral("-0,5"));
+        QCOMPARE(plain->width, 710.5);
+        // As lists kept before wrote it.
+        const std::optional<BomDesignation::SheetParts> former = BomDesignation::splitSheetSize(QStringLiteral("10 мм, 1500×6000"));
+        QVERIFY(former);
+        QCOMPARE(former->row, QStringLiteral("10 мм"));
+        QCOMPARE(former->width, 1500.0);
         const BomItem ribbed = base.item(BaseFixture::kind(5, 1), {"4.0", "ромбическое"}, {1500.5, 6000, 1, 0});
         const QString text = BomDesignation::designation(ribbed);
         QCOMPARE(text, QStringLiteral("4,0 мм, ромбическое, 1500,5×6000"));

@@ -45,13 +45,16 @@ struct Items
     BomItem mesh() { return base.item(BaseFixture::kind(3, 4), {"5"}, {0, 0, 0, 12.5}, ProductOption::Rhombic); }
 };
 
-// angle ×10, angle ×1, bolts ×100, mesh 12.5 m²: 226.2 + 22.62, 6.755, 56.5 kg
+// angle ×10, angle ×1 (of another group, so a line of its own), bolts ×100, mesh 12.5 m²:
+// 226.2 + 22.62, 100 × 0.068 = 6.8, 56.5 kg
 void fill(BillOfMaterials &list, Items &items)
 {
     list.add(items.angle());
     list.add(items.bolt());
     list.add(items.mesh());
-    list.add(items.angle(1));
+    BomItem bracing = items.angle(1);
+    bracing.group = QStringLiteral("Связи");
+    list.add(bracing);
 }
 
 // The list window over a list, with the file and printer questions answered by the test and
@@ -170,7 +173,7 @@ private Q_SLOTS:
         QVERIFY(merged.contains(QStringLiteral("A3:H3")));
         QCOMPARE(c.value("A4").value.toDouble(), 1.0);
         QCOMPARE(c.value("B4").value, QStringLiteral("Уголок равнобокий"));
-        QCOMPARE(c.value("D4").value, QStringLiteral("50×5"));
+        QCOMPARE(c.value("D4").value, QStringLiteral("L50×5"));
         QCOMPARE(c.value("E4").value.toDouble(), 6000.0);
         QCOMPARE(c.value("F4").value.toDouble(), 10.0);
         QCOMPARE(c.value("G4").value.toDouble(), 22.62);
@@ -179,18 +182,20 @@ private Q_SLOTS:
         QCOMPARE(c.value("A6").value, QStringLiteral("Итого по ГОСТ 8509-93"));
         QCOMPARE(c.value("H6").formula, QStringLiteral("SUM(H4:H5)"));
         QCOMPARE(c.value("H6").value.toDouble(), 248.82);
-        QCOMPARE(c.value("D8").value, QStringLiteral("М12×60"));
+        QCOMPARE(c.value("D8").value, QStringLiteral("М12-6gx60.58"));
         QVERIFY(c.value("E8").value.isEmpty());
-        QCOMPARE(c.value("G8").value.toDouble(), 0.06755); // full precision, shown as 0,068
+        // As printed, so that the line multiplies out: 100 × 0,068 (of 0,06755 kg).
+        QCOMPARE(c.value("G8").value.toDouble(), 0.068);
+        QCOMPARE(c.value("H8").value.toDouble(), 6.8);
         QCOMPARE(c.value("H9").formula, QStringLiteral("SUM(H8:H8)"));
         QCOMPARE(c.value("E11").value.toDouble(), 12.5);
         QVERIFY(c.value("F11").value.isEmpty());
         QCOMPARE(c.value("A13").value, QStringLiteral("Всего, кг"));
         QCOMPARE(c.value("H13").formula, QStringLiteral("H6+H9+H12"));
-        QCOMPARE(c.value("H13").value.toDouble(), 248.82 + 6.755 + 56.5);
+        QCOMPARE(c.value("H13").value.toDouble(), 248.82 + 6.8 + 56.5);
         QCOMPARE(c.value("A14").value, QStringLiteral("Всего, т"));
         QCOMPARE(c.value("H14").formula, QStringLiteral("H13/1000"));
-        QCOMPARE(c.value("H14").value.toDouble(), (248.82 + 6.755 + 56.5) / 1000);
+        QCOMPARE(c.value("H14").value.toDouble(), (248.82 + 6.8 + 56.5) / 1000);
         QVERIFY(!c.contains(QStringLiteral("A15")));
 
         // A file that cannot be written: one message that names it and why.
@@ -229,7 +234,7 @@ private Q_SLOTS:
         QVERIFY2(!comma.hasMatch(), qPrintable(sheet.mid(std::max<qsizetype>(0, comma.capturedStart() - 60), 120)));
         const QMap<QString, Cell> c = readSheet(w.files.toSave);
         QCOMPARE(c.value("H4").value.toDouble(), 226.2);
-        QCOMPARE(c.value("G8").value.toDouble(), 0.06755);
+        QCOMPARE(c.value("G8").value.toDouble(), 0.068);
     }
 
     // The PDF: A4, the title and the grouped table with its subtotals and totals as text.
@@ -246,13 +251,13 @@ private Q_SLOTS:
         const QString text = pageText(path, 1);
         QVERIFY2(text.contains(QStringLiteral("Спецификация")), qPrintable(text));
         QVERIFY(hasLine(text, {"Наименование", "Стандарт", "Размер"}));
-        QVERIFY(hasLine(text, {"1", "Уголок равнобокий", "ГОСТ 8509-93", "50×5", "6000", "10", "22,620", "226,200"}));
+        QVERIFY(hasLine(text, {"1", "Уголок равнобокий", "ГОСТ 8509-93", "L50×5", "6000", "10", "22,620", "226,200"}));
         QVERIFY(hasLine(text, {"Итого по ГОСТ 8509-93", "248,820"}));
         // A long name wraps within its cell.
-        QVERIFY(hasLine(text, {"3", "ГОСТ 7798-70", "М12×60", "100", "0,068", "6,755"}));
+        QVERIFY(hasLine(text, {"3", "ГОСТ 7798-70", "М12-6gx60.58", "100", "0,068", "6,800"}));
         QVERIFY(hasLine(text, {"Болты с шестигранной"}) && hasLine(text, {"головкой класса точности В"}));
         QVERIFY(hasLine(text, {"4", "ГОСТ 5336-80", "5-1,2 (ромб)", "12,5", "4,520", "56,500"}));
-        QVERIFY(hasLine(text, {"Всего, кг", "312,075"}));
+        QVERIFY(hasLine(text, {"Всего, кг", "312,120"}));
         QVERIFY(hasLine(text, {"Всего, т", "0,312"}));
         QVERIFY(hasLine(text, {"Лист 1 из 1"}));
         QVERIFY(!BomPrint::writePdf(list, dir.filePath(QStringLiteral("no/such/dir/list.pdf"))));
@@ -264,8 +269,12 @@ private Q_SLOTS:
     {
         Items items;
         BillOfMaterials list;
-        for (int i = 1; i <= 150; ++i)
-            list.add(items.angle(i));
+        // Each of a group of its own: the same item added again would add to one line.
+        for (int i = 1; i <= 150; ++i) {
+            BomItem angle = items.angle(i);
+            angle.group = QStringLiteral("Г%1").arg(i);
+            list.add(angle);
+        }
         list.add(items.bolt());
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("long.pdf"));
@@ -457,7 +466,7 @@ private Q_SLOTS:
         QCOMPARE(cut.toUcs4().size(), qsizetype(SheetTextLimit::MaxCharacters));
         QVERIFY(cut.startsWith(QStringLiteral("Уголок ")));
         QVERIFY(cut.endsWith(SheetTextLimit::cutMark()));
-        QCOMPARE(c.value("D7").value, QStringLiteral("М12×60"));
+        QCOMPARE(c.value("D7").value, QStringLiteral("М12-6gx60.58"));
     }
 
     // A name typed in the file dialog, quoted or not, names a file in the folder the dialog

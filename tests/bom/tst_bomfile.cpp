@@ -83,6 +83,22 @@ void compareItems(const BomItem &read, const BomItem &written)
     // Recomputed by the same rules from the same figures: the same doubles, not just close.
     QVERIFY(read.onePiece == written.onePiece);
     QVERIFY(read.total == written.total);
+    QCOMPARE(read.grade, written.grade);
+    QCOMPARE(read.group, written.group);
+    QCOMPARE(read.propertyClass, written.propertyClass);
+}
+
+// An item with marks: made as the calculator makes it, with the grade, group and class given.
+BomItem marked(BaseFixture &base, const Catalogue::Kind &kind, const QStringList &leading, CalcInputs inputs,
+               const QString &grade, const QString &group, const QString &propertyClass = QString())
+{
+    const int row = base.find(kind, leading);
+    const std::optional<CalcState> state = stateFor(kind, row, base.cells(kind, row), ProductOption::None);
+    const std::optional<BomItem> item = makeItem({kind, row, base.cells(kind, row), state.value(), inputs,
+                                                  ProductOption::None, grade, group, propertyClass});
+    if (!item)
+        qFatal("no item");
+    return *item;
 }
 
 } // namespace
@@ -112,20 +128,20 @@ private Q_SLOTS:
         list.add(items.angle());
         list.add(items.pipe());
         list.add(items.mesh());
-        list.add(items.angle());
+        list.add(*withLength(items.angle(), 3000));
         const QByteArray bytes = BomCsv::write(list);
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 6);
         QCOMPARE(lines.at(0), QStringLiteral("№;Наименование;Стандарт;Размер;Длина, мм / площадь, м2;Кол-во;"
-                                             "Масса 1 шт., кг;Масса, кг"));
-        QCOMPARE(lines.at(1), QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;10;22,620;226,200"));
-        QCOMPARE(lines.at(2), QStringLiteral("2;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;10;22,620;226,200"));
+                                             "Масса 1 шт., кг;Масса, кг;Марка стали;Группа;Класс прочности"));
+        QCOMPARE(lines.at(1), QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;L50×5;6000;10;22,620;226,200;;;"));
+        QCOMPARE(lines.at(2), QStringLiteral("2;Уголок равнобокий;ГОСТ 8509-93;L50×5;3000;10;11,310;113,100;;;"));
         // 4.62 kg/m × 5.7505 m = 26.56731 kg; × 3 = 79.70193 kg
         QCOMPARE(lines.at(3), QStringLiteral("3;Трубы стальные электросварные прямошовные;ГОСТ 10704-91;57×3,5;"
-                                             "5750,5;3;26,567;79,702"));
+                                             "5750,5;3;26,567;79,701;;;"));
         QCOMPARE(lines.at(4), QStringLiteral("4;Сетки стальные плетеные и тканые;ГОСТ 5336-80;5-1,2 (ромб);12,5;;"
-                                             "4,520;56,500"));
+                                             "4,520;56,500;;;"));
         QCOMPARE(lines.at(5), QString());
     }
 
@@ -145,10 +161,10 @@ private Q_SLOTS:
         const QList<QStringList> rows = pythonRows(path);
         QCOMPARE(rows.size(), 4);
         QCOMPARE(rows.at(0).first(), QStringLiteral("№"));
-        QCOMPARE(rows.at(0).last(), QStringLiteral("Масса, кг"));
+        QCOMPARE(rows.at(0).at(BomTable::Mass), QStringLiteral("Масса, кг"));
         QCOMPARE(rows.at(1), (QStringList{"1", "Болты с шестигранной головкой класса точности В", "ГОСТ 7798-70",
-                                          "М12×60", "", "100", "0,068", "6,755"}));
-        QCOMPARE(rows.at(2).last(), QStringLiteral("79,702"));
+                                          "М12-6gx60.58", "", "100", "0,068", "6,800", "", "", "5.8"}));
+        QCOMPARE(rows.at(2).at(BomTable::Mass), QStringLiteral("79,701"));
         QCOMPARE(rows.at(3).at(1), QStringLiteral("Болт; \"особый\""));
         QCOMPARE(BomCsv::parse(tricky).lines.first().fields.at(1), QStringLiteral("Болт; \"особый\""));
     }
@@ -173,6 +189,10 @@ private Q_SLOTS:
             b.item(BaseFixture::kind(2, 2), {"20Б1"}, {0, 1.1, 3, 0}, P::None, 1),
             b.item(BaseFixture::kind(2, 11), {"60", "3.0", "2.67"}, {0, 3000, 2, 0}),
             b.item(BaseFixture::kind(3, 1), {"1.20"}, {0, 100000, 1, 0}),
+            marked(b, BaseFixture::kind(2, 10), {"63", "5"}, {0, 1200, 20, 0}, "12Х18Н10Т", "Площадки"),
+            marked(b, BaseFixture::kind(4, 8), {"16", "60"}, {0, 0, 24, 0}, "", "Колонны", "8.8"),
+            marked(b, BaseFixture::kind(4, 1), {"16"}, {0, 0, 24, 0}, "", "", "8"),
+            marked(b, BaseFixture::kind(5, 2), {"8.0"}, {1500, 3000, 2, 0}, "С255; особая", "Связи"),
         };
         BillOfMaterials list;
         for (const BomItem &item : written)
@@ -184,6 +204,34 @@ private Q_SLOTS:
         QCOMPARE(result.items.size(), list.count());
         for (int i = 0; i < list.count(); ++i)
             compareItems(result.items.at(i), list.items().at(i));
+    }
+
+    // A list kept before the items had marks and before the designations took the designers'
+    // forms (eight fields a line, "50×5", "Ø12", "10 мм, 1500×6000", "М12×60") still opens:
+    // every line is read, without marks, the bolt at the first property class.
+    void olderFileWithoutMarks()
+    {
+        const QByteArray older = "\xEF\xBB\xBF"
+            "№;Наименование;Стандарт;Размер;Длина, мм;Кол-во;Масса 1 шт., кг;Масса, кг\r\n"
+            "1;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;10;22,620;226,200\r\n"
+            "2;Арматура;ГОСТ 5781-82;Ø12;11700;4;10,390;41,558\r\n"
+            "3;Болты с шестигранной головкой класса точности В;ГОСТ 7798-70;М12×60;;100;0,068;6,755\r\n"
+            "4;Гайки шестигранные класса точности В (нормальной);ГОСТ 5915-70;М16;;12;0,038;0,451\r\n"
+            "5;Сталь листовая горячекатанная;ГОСТ 19903-74;10 мм, 1500×6000;6000;2;706,500;1413,000\r\n";
+        Items items;
+        const BomCsv::Parsed parsed = BomCsv::parse(older);
+        QCOMPARE(parsed.damaged, QList<int>());
+        const BomRestore::Result result = BomRestore::restore(parsed, items.base.rows);
+        QCOMPARE(result.skipped, QList<int>());
+        QStringList sizes;
+        for (const BomItem &item : result.items) {
+            sizes.append(BomDesignation::designation(item));
+            QCOMPARE(item.grade, QString());
+            QCOMPARE(item.group, QString());
+        }
+        QCOMPARE(sizes, (QStringList{"L50×5", "⌀12", "М12-6gx60.58", "М16-6H.5", "-10×1500×6000"}));
+        compareItems(result.items.at(0), items.angle());
+        compareItems(result.items.at(2), items.bolt());
     }
 
     // Each damaged line is left out and named; the other lines are read.

@@ -127,9 +127,9 @@ private Q_SLOTS:
         QCOMPARE(list.count(), 1);
         QCOMPARE(list.items().at(0).total, 226.2);
         QVERIFY(feature(w)->listWindow()->isVisible());
-        QCOMPARE(feature(w)->listWindow()->status(), QStringLiteral("Добавлено: Уголок равнобокий 50×5, 226,200 кг"));
+        QCOMPARE(feature(w)->listWindow()->status(), QStringLiteral("Добавлено: Уголок равнобокий L50×5, 226,200 кг"));
         QCOMPARE(fileLines(feature(w)->keptListPath()).value(1),
-                 QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;10;22,620;226,200"));
+                 QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;L50×5;6000;10;22,620;226,200;;;"));
         QVERIFY(w.env->messages.shown.isEmpty());
     }
 
@@ -157,9 +157,13 @@ private Q_SLOTS:
         QCOMPARE(groups->geometry(), QRect(8, 16, 121, 21));
         button->click();
         QCOMPARE(feature(w)->list().count(), 1);
+        // The same angle again: its 10 pieces join the line's.
         action(w, "BomAdd")->trigger();
-        QCOMPARE(feature(w)->list().count(), 2);
+        QCOMPARE(feature(w)->list().count(), 1);
+        QCOMPARE(feature(w)->list().items().at(0).inputs.pieces, 20.0);
         QCOMPARE(feature(w)->list().totalKg(), 452.4);
+        QCOMPARE(feature(w)->listWindow()->status(),
+                 QStringLiteral("Добавлено к строке 1: Уголок равнобокий L50×5, теперь 20 шт., 452,400 кг"));
     }
 
     // No kind, a group press, or a kind without a size: nothing is added, and that is said;
@@ -233,7 +237,7 @@ private Q_SLOTS:
         const QString path = feature(w)->keptListPath();
         // Lines: heading, angle, subtotal, heading, bolt, subtotal, totals.
         QCOMPARE(model->rowCount(), 8);
-        QCOMPARE(window->table()->columnSpan(0, 0), 8);
+        QCOMPARE(window->table()->columnSpan(0, 0), 10); // the printed columns, the grade and the group
         QCOMPARE(window->table()->columnSpan(2, 0), 7);
         QVERIFY(!(model->flags(model->index(4, BomTable::Length)) & Qt::ItemIsEditable));
         QVERIFY(model->setData(model->index(1, BomTable::Quantity), QStringLiteral("3")));
@@ -242,7 +246,7 @@ private Q_SLOTS:
         // 3.77 kg/m × 3.0005 m = 11.311885 kg; × 3 = 33.935655 kg
         QCOMPARE(model->index(1, BomTable::Mass).data().toString(), QStringLiteral("33,936"));
         QCOMPARE(model->index(2, BomTable::Number).data().toString(), QStringLiteral("Итого по ГОСТ 8509-93"));
-        QCOMPARE(fileLines(path).value(1), QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;50×5;3000,5;3;11,312;33,936"));
+        QCOMPARE(fileLines(path).value(1), QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;L50×5;3000,5;3;11,312;33,936;;;"));
         // A refused value goes back in the cell; the foot of the window says why.
         QVERIFY(!model->setData(model->index(1, BomTable::Quantity), QStringLiteral("три")));
         QCOMPARE(window->status(), QStringLiteral("«три» не принято: нужно число не меньше нуля."));
@@ -251,16 +255,16 @@ private Q_SLOTS:
         QVERIFY(!model->setData(model->index(4, BomTable::Length), QStringLiteral("5")));
         window->findChild<QAction *>(QStringLiteral("BomUndo"))->trigger();
         QCOMPARE(model->index(1, BomTable::Mass).data().toString(), QStringLiteral("67,860"));
-        QCOMPARE(fileLines(path).value(1), QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;3;22,620;67,860"));
-        QCOMPARE(model->index(6, BomTable::Mass).data().toString(), QStringLiteral("74,615"));
+        QCOMPARE(fileLines(path).value(1), QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;L50×5;6000;3;22,620;67,860;;;"));
+        QCOMPARE(model->index(6, BomTable::Mass).data().toString(), QStringLiteral("74,660")); // 67,860 + 100 × 0,068
         QCOMPARE(model->index(7, BomTable::Mass).data().toString(), QStringLiteral("0,075"));
 
         window->table()->selectRow(1);
         window->table()->selectionModel()->select(model->index(4, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         window->findChild<QAction *>(QStringLiteral("BomCopy"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral("1\tУголок равнобокий\tГОСТ 8509-93\t50×5\t6000\t3\t22,620\t67,860\n"
-                                "2\tБолты с шестигранной головкой класса точности В\tГОСТ 7798-70\tМ12×60\t\t100\t0,068\t6,755\n"));
+                 QStringLiteral("1\tУголок равнобокий\tГОСТ 8509-93\tL50×5\t6000\t3\t22,620\t67,860\n"
+                                "2\tБолты с шестигранной головкой класса точности В\tГОСТ 7798-70\tМ12-6gx60.58\t\t100\t0,068\t6,800\n"));
         window->findChild<QAction *>(QStringLiteral("BomDelete"))->trigger();
         QCOMPARE(feature(w)->list().count(), 0);
         QCOMPARE(fileLines(path).size(), 1);
@@ -316,7 +320,7 @@ private Q_SLOTS:
         chooser.toOpen = chooser.toSave;
         window->openFile();
         QCOMPARE(list.count(), 1);
-        QCOMPARE(BomDesignation::designation(list.items().at(0)), QStringLiteral("М20×80"));
+        QCOMPARE(BomDesignation::designation(list.items().at(0)), QStringLiteral("М20-6gx80.58"));
         QCOMPARE(fileLines(feature(again)->keptListPath()).size(), 2);
         list.undoStack()->undo();
         QCOMPARE(list.count(), 2);
@@ -347,10 +351,11 @@ private Q_SLOTS:
         QCOMPARE(w.env->messages.shown.size(), 1);
         QCOMPARE(readFile(path), damaged);
         angle(w);
+        w.type("Text3", QStringLiteral("3000"));
         w.type("Text5", QStringLiteral("2"));
         action(w, "BomAdd")->trigger();
-        QCOMPARE(fileLines(path).mid(1), (QStringList{"1;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;10;22,620;226,200",
-                                                      "2;Уголок равнобокий;ГОСТ 8509-93;50×5;6000;2;22,620;45,240"}));
+        QCOMPARE(fileLines(path).mid(1), (QStringList{"1;Уголок равнобокий;ГОСТ 8509-93;L50×5;6000;10;22,620;226,200;;;",
+                                                      "2;Уголок равнобокий;ГОСТ 8509-93;L50×5;3000;2;11,310;22,620;;;"}));
         // The lines left out are not lost: the file as it was lies beside it, as the message said.
         QVERIFY(w.env->messages.shown.at(0).text.contains(QDir::toNativeSeparators(path + QStringLiteral(".bak"))));
         QCOMPARE(readFile(path + QStringLiteral(".bak")), damaged);
@@ -370,13 +375,14 @@ private Q_SLOTS:
         QVERIFY(other.open(QIODevice::Append));
         other.write(bolt.toUtf8() + "\r\n");
         other.close();
+        w.type("Text3", QStringLiteral("3000"));
         w.type("Text5", QStringLiteral("2"));
         action(w, "BomAdd")->trigger();
         QCOMPARE(feature(w)->list().count(), 3);
         QStringList lines = fileLines(path).mid(1);
         for (QString &line : lines)
             line = line.section(QLatin1Char(';'), 3, 5);
-        QCOMPARE(lines, (QStringList{"50×5;6000;10", "50×5;6000;2", "М12×60;;100"}));
+        QCOMPARE(lines, (QStringList{"L50×5;6000;10", "L50×5;3000;2", "М12-6gx60.58;;100"}));
         QVERIFY2(feature(w)->listWindow()->status().contains(QStringLiteral("изменила другая копия программы")),
                  qPrintable(feature(w)->listWindow()->status()));
         QVERIFY(!feature(w)->list().undoStack()->canUndo());
@@ -412,8 +418,11 @@ private Q_SLOTS:
         }
         w.type("Text5", QStringLiteral("4"));
         action(w, "BomAdd")->trigger();
-        QCOMPARE(fileLines(path).size(), 5);
-        QCOMPARE(feature(w)->listWindow()->status(), QStringLiteral("Добавлено: Уголок равнобокий 50×5, 90,480 кг"));
+        // The same angle each time: one line of 10 + 2 + 3 + 4 pieces, 19 × 22,620 kg.
+        QCOMPARE(fileLines(path).size(), 2);
+        QCOMPARE(fileLines(path).value(1), QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;L50×5;6000;19;22,620;429,780;;;"));
+        QCOMPARE(feature(w)->listWindow()->status(),
+                 QStringLiteral("Добавлено к строке 1: Уголок равнобокий L50×5, теперь 19 шт., 429,780 кг"));
     }
 
     // An item of a size the user added to a table comes back after a restart, found among the
@@ -440,7 +449,7 @@ private Q_SLOTS:
         BillOfMaterials &list = feature(again)->list();
         QCOMPARE(again.env->messages.texts(), QStringList());
         QCOMPARE(list.count(), 1);
-        QCOMPARE(BomDesignation::designation(list.items().at(0)), QStringLiteral("55×5"));
+        QCOMPARE(BomDesignation::designation(list.items().at(0)), QStringLiteral("L55×5"));
         QCOMPARE(list.items().at(0).total, 25.5);
     }
 
@@ -453,11 +462,11 @@ private Q_SLOTS:
         QTest::addColumn<float>("unitMass");
         QTest::addColumn<QString>("line");
         QTest::newRow("Л4, 74.0 kg/m") << "Л4" << "Л5-УМ" << 74.0f
-                                       << "1;Шпунт Ларсена;ТУ 14-2-879-89;Л4;12000;2;888,000;1776,000";
+                                       << "1;Шпунт Ларсена;ТУ 14-2-879-89;Л4;12000;2;888,000;1776,000;;;";
         QTest::newRow("Л7, 143.3 kg/m") << "Л7" << "Л5-УМ" << 143.3f
-                                        << "1;Шпунт Ларсена;ТУ 14-2-879-89;Л7;12000;2;1719,600;3439,200";
+                                        << "1;Шпунт Ларсена;ТУ 14-2-879-89;Л7;12000;2;1719,600;3439,200;;;";
         QTest::newRow("Л5-УМ, 113.88 kg/m") << "Л5-УМ" << "Л4" << 113.88f
-                                            << "1;Шпунт Ларсена;;Л5-УМ;12000;2;1366,560;2733,120";
+                                            << "1;Шпунт Ларсена;;Л5-УМ;12000;2;1366,560;2733,120;;;";
     }
     void sheetPilesCarryTheirRowsMass()
     {

@@ -134,7 +134,7 @@ private Q_SLOTS:
                      && outcome.message.contains(QStringLiteral("Изменение не сохранено")),
                  qPrintable(outcome.message));
         QCOMPARE(contents(path), before);
-        QCOMPARE(linesOfFile(path, base.rows), (QStringList{"50×5 10", "57×3,5 3"}));
+        QCOMPARE(linesOfFile(path, base.rows), (QStringList{"L50×5 10", "57×3,5 3"}));
     }
 
     // Whatever could not be read stays: the message at reading names the lines and the copy
@@ -150,10 +150,10 @@ private Q_SLOTS:
         const QByteArray sound = fileOf({items.angle(), items.bolt()});
         const int second = sound.indexOf("\r\n", sound.indexOf("\r\n") + 2) + 2;
         QTest::newRow("a damaged line") << QByteArray(sound).insert(second, "garbage;\r\n")
-                                        << QStringList{"50×5 10", "М12×60 100"} << "3";
+                                        << QStringList{"L50×5 10", "М12-6gx60.58 100"} << "3";
         QTest::newRow("a size the base no longer has")
             << QByteArray(sound).insert(second, "9;Уголок равнобокий;ГОСТ 8509-93;999×5;6000;10;22,620;226,200\r\n")
-            << QStringList{"50×5 10", "М12×60 100"} << "3";
+            << QStringList{"L50×5 10", "М12-6gx60.58 100"} << "3";
         // "×" has no place in cp1251: it comes out as "?", as a spreadsheet saving so writes it.
         QStringEncoder cp1251("windows-1251");
         const QByteArray resaved = cp1251(QStringDecoder(QStringDecoder::Utf8)(sound));
@@ -218,7 +218,7 @@ private Q_SLOTS:
         list.add(items.bolt());
         QVERIFY(kept.save(list, rows).written);
         rows.own = {own};
-        QCOMPARE(linesOfFile(path + QStringLiteral(".bak"), rows), QStringList{"51×5 1"});
+        QCOMPARE(linesOfFile(path + QStringLiteral(".bak"), rows), QStringList{"L51×5 1"});
     }
 
     // A file damaged again after its first copy (by another program, between two changes)
@@ -245,8 +245,9 @@ private Q_SLOTS:
         QVERIFY2(outcome.message.contains(QDir::toNativeSeparators(path + QStringLiteral(".2.bak"))), qPrintable(outcome.message));
         QCOMPARE(contents(path + QStringLiteral(".bak")), first);
         QCOMPARE(contents(path + QStringLiteral(".2.bak")), second);
-        // The other program's item, and this copy's last one; what it replaced is gone.
-        QCOMPARE(linesOfFile(path, base.rows), (QStringList{"М12×60 100", "50×5 3"}));
+        // The other program's item, and this copy's last change: its angle, the 3 added to its
+        // 10 as one line; what the file held before is gone.
+        QCOMPARE(linesOfFile(path, base.rows), (QStringList{"М12-6gx60.58 100", "L50×5 13"}));
     }
 
     // Two running copies over one file: each change of one is made on what the other wrote.
@@ -267,18 +268,21 @@ private Q_SLOTS:
         KeptList::Outcome outcome = keptB.save(b, base.rows);
         QVERIFY(outcome.written && outcome.merged);
         QVERIFY(outcome.message.contains(QStringLiteral("изменила другая копия программы")));
-        QCOMPARE(lines(b), (QStringList{"50×5 1", "М12×60 100"}));
-        a.add(items.angle(3));
+        QCOMPARE(lines(b), (QStringList{"L50×5 1", "М12-6gx60.58 100"}));
+        // Of another group: not the same item as the first, which it would add to.
+        BomItem bracing = items.angle(3);
+        bracing.group = QStringLiteral("Связи");
+        a.add(bracing);
         QVERIFY(keptA.save(a, base.rows).written);
-        QCOMPARE(linesOfFile(path, base.rows), (QStringList{"50×5 1", "50×5 3", "М12×60 100"}));
+        QCOMPARE(linesOfFile(path, base.rows), (QStringList{"L50×5 1", "L50×5 3", "М12-6gx60.58 100"}));
 
         // A removal and an edit, one in each copy, both kept.
         QVERIFY(b.remove({int(b.count()) - 1}));
         QVERIFY(keptB.save(b, base.rows).written);
         QVERIFY(a.setQuantity(0, 7));
         QVERIFY(keptA.save(a, base.rows).written);
-        QCOMPARE(linesOfFile(path, base.rows), (QStringList{"50×5 3", "50×5 7"}));
-        QCOMPARE(lines(a), (QStringList{"50×5 3", "50×5 7"}));
+        QCOMPARE(linesOfFile(path, base.rows), (QStringList{"L50×5 3", "L50×5 7"}));
+        QCOMPARE(lines(a), (QStringList{"L50×5 3", "L50×5 7"}));
         // Unchanged on disk since: written without a merge.
         a.add(items.pipe());
         outcome = keptA.save(a, base.rows);
