@@ -31,6 +31,15 @@ bool inForm(SpecClass c)
     return c == SpecClass::Rolled || c == SpecClass::Sheet;
 }
 
+// A bolt's set stands as designers write it, the bolt, its nut, its washer; the other fasteners
+// after it in the catalogue's order.
+int fastenerOrder(const KindPlace &place)
+{
+    static const QStringList set{QStringLiteral("hex-bolt"), QStringLiteral("hex-nut"), QStringLiteral("washer")};
+    const qsizetype inSet = set.indexOf(place.kind->id);
+    return inSet >= 0 ? int(inSet) : int(set.size()) + place.order;
+}
+
 QString withStandard(const QString &name, const QString &standard)
 {
     return standard.isEmpty() ? name : name + QLatin1Char(' ') + standard;
@@ -67,7 +76,7 @@ QList<FastenerStatement::Line> fastenerLines(const QList<BomItem> &items)
         const KindPlace place = placeOf(item);
         if (!place.kind || place.kind->spec.specClass != SpecClass::Fastener)
             continue;
-        lines.append({BomDesignation::written(item), item.standard, place.order, item.rowPosition, item.inputs.pieces,
+        lines.append({BomDesignation::written(item), item.standard, fastenerOrder(place), item.rowPosition, item.inputs.pieces,
                       item.onePiece});
     }
     return lines;

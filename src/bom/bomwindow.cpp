@@ -42,11 +42,12 @@ const QString Written = QStringLiteral("Записано в %1");
 // about a megabyte.
 constexpr qint64 MaxWorkbookSize = 256 * 1024 * 1024;
 
-// The window's first size, in twips: about as wide as an A4 page's table reads well.
-constexpr int WindowWidth = 12600;
+// The window's first size, in twips: about as wide as an A4 page's table reads well, with the
+// grade's and the group's columns after it.
+constexpr int WindowWidth = 14400;
 constexpr int WindowHeight = 6600;
 // The columns' first widths, in twips.
-constexpr int ColumnWidths[BomTableModel::ShownColumns] = {450, 3600, 1500, 1650, 1200, 750, 1650, 1350, 1500, 1300};
+constexpr int ColumnWidths[BomTableModel::ShownColumns] = {450, 3600, 1500, 1650, 1200, 750, 1650, 1350, 1300, 1100};
 
 } // namespace
 
@@ -93,6 +94,7 @@ BomWindow::BomWindow(BillOfMaterials &list, UserMessages &messages, RowSource ro
     addCommands();
     addToolBarBreak();
     addToolBar(m_marks);
+    addSpecCommands();
     connect(m_marks, &MarksBar::told, this, &BomWindow::showStatus);
 
     m_status->setObjectName(QStringLiteral("BomStatus"));
@@ -116,10 +118,18 @@ void BomWindow::addCommands()
     tools->addAction(addCommand("BomDelete", QStringLiteral("Удалить"), QKeySequence::Delete, [this] { removeSelected(); }));
     tools->addAction(addCommand("BomUp", QStringLiteral("Выше"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveCurrent(-1); }));
     tools->addAction(addCommand("BomDown", QStringLiteral("Ниже"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveCurrent(1); }));
-    tools->addSeparator();
-    tools->addAction(addCommand("SpecExportXlsx", QStringLiteral("ТСМ в Excel…"), {}, [this] { exportSpecXlsx(); }));
-    tools->addAction(addCommand("SpecExportPdf", QStringLiteral("ТСМ в PDF…"), {}, [this] { exportSpecPdf(); }));
-    tools->addAction(addCommand("SpecExportCsv", QStringLiteral("ТСМ в CSV…"), {}, [this] { exportSpecCsv(); }));
+}
+
+void BomWindow::addSpecCommands()
+{
+    // On the marks' line: the list's own commands fill the first.
+    auto *tools = addToolBar(QStringLiteral("Спецификация металла"));
+    tools->setObjectName(QStringLiteral("SpecTools"));
+    tools->setMovable(false);
+    tools->addWidget(new QLabel(QStringLiteral(" ТСМ: "), tools));
+    tools->addAction(addCommand("SpecExportXlsx", QStringLiteral("в Excel…"), {}, [this] { exportSpecXlsx(); }));
+    tools->addAction(addCommand("SpecExportPdf", QStringLiteral("в PDF…"), {}, [this] { exportSpecPdf(); }));
+    tools->addAction(addCommand("SpecExportCsv", QStringLiteral("в CSV…"), {}, [this] { exportSpecCsv(); }));
 }
 
 void BomWindow::step(bool back)
@@ -187,8 +197,10 @@ void BomWindow::selectItem(int position)
     const int row = m_model->rowOf(position);
     if (row < 0)
         return;
-    m_table->setCurrentIndex(m_model->index(row, BomTable::Quantity));
-    m_table->selectRow(row);
+    // Through the selection model: the view's own selecting reads the keys held, and the Ctrl of
+    // Ctrl+Enter that added the item would toggle the line out of the selection again.
+    m_table->selectionModel()->setCurrentIndex(m_model->index(row, BomTable::Quantity),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QList<int> BomWindow::selectedItems() const

@@ -83,6 +83,7 @@ private:
                         std::function<void()> run);
     QList<int> selectedItems() const;
     void addCommands();
+    void addSpecCommands();
     // Writes the sheets as one workbook through the plugin; nothing without it.
     void writeWorkbook(const QList<BomSheet::Sheet> &sheets, const QString &caption, const QString &written);
     void spanLines();

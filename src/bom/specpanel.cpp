@@ -102,6 +102,9 @@ void SpecPanel::showSettings()
             m_unit->setCurrentIndex(i);
     m_allowance->setChecked(spec.form.allowance.on);
     m_allowanceCaption->setText(spec.form.allowance.caption);
+    // A caption longer than its field shows its beginning.
+    for (QLineEdit *edit : {m_project, m_sheet, m_allowanceCaption})
+        edit->setCursorPosition(0);
     m_allowancePercent->setValue(spec.form.allowance.percent);
 }
 

@@ -128,6 +128,10 @@ private Q_SLOTS:
         QCOMPARE(list.items().at(0).total, 226.2);
         QVERIFY(feature(w)->listWindow()->isVisible());
         QCOMPARE(feature(w)->listWindow()->status(), QStringLiteral("Добавлено: Уголок равнобокий L50×5, 226,200 кг"));
+        // The line added is the one selected, for the marks to be given to it next; the Ctrl held
+        // for the adding does not toggle it out again.
+        QVERIFY2(feature(w)->listWindow()->selectedText().startsWith(QStringLiteral("1\tУголок равнобокий\t")),
+                 qPrintable(feature(w)->listWindow()->selectedText()));
         QCOMPARE(fileLines(feature(w)->keptListPath()).value(1),
                  QStringLiteral("1;Уголок равнобокий;ГОСТ 8509-93;L50×5;6000;10;22,620;226,200;;;"));
         QVERIFY(w.env->messages.shown.isEmpty());
