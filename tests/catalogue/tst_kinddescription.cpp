@@ -23,7 +23,8 @@ QByteArray description(const QByteArray &kindFields, const QByteArray &groupFiel
     return R"({"groups": [{"toolbar": 2, "name": "Прокат", "inputs": ["length", "pieces"], "buttons": ["Полоса"])"
            + groupFields + R"(}], "kinds": [{"id": "flat", "group": 2, "button": 1, "columnWidth": 1500,
            "rule": "by-length", "massColumn": 2, "title": "Полоса", "standard": "ГОСТ 103-2006",
-           "picture": "polosa.jpg", "source": "полоса", "designation": {"size": "{1}×{0}"})"
+           "picture": "polosa.jpg", "source": "полоса", "designation": {"size": "{1}×{0}"},
+           "spec": {"class": "rolled", "name": "Полоса"})"
            + kindFields + "}]}";
 }
 
@@ -104,6 +105,9 @@ private Q_SLOTS:
         QVERIFY(kind.inputs == (Catalogue::InputStates{false, true, true, false}));
         QCOMPARE(kind.surface.constFirst().columns, QList<int>({0, 1}));
         QVERIFY(!kind.designation.standard);
+        QCOMPARE(kind.spec.specClass, Catalogue::SpecClass::Rolled);
+        QCOMPARE(QString::fromUtf8(kind.spec.name), QStringLiteral("Полоса"));
+        QVERIFY(!kind.spec.propertyClass);
     }
 
     void faultsAreTold_data()
@@ -126,6 +130,10 @@ private Q_SLOTS:
             << description(R"(, "mesh": {"form": "welded", "lastRow": 2, "rollMasses": [2.91]})")
             << QStringLiteral("«rollMasses»");
         QTest::newRow("no designation") << description(R"(, "designation": {})") << QStringLiteral("«size»");
+        QTest::newRow("unknown place in the specification")
+            << description(R"(, "spec": {"class": "paint", "name": "Полоса"})") << QStringLiteral("no class «paint»");
+        QTest::newRow("no name in the specification")
+            << description(R"(, "spec": {"class": "rolled"})") << QStringLiteral("«name»");
         QByteArray twice = description({});
         twice.replace("}]}", "}, " + twice.mid(twice.indexOf("{\"id\"")));
         QTest::newRow("identity twice") << twice << QStringLiteral("given twice");
