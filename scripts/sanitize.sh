@@ -11,7 +11,13 @@ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DMORVEX_SANITIZE_FLAGS="$
     -DCMAKE_CXX_FLAGS= -DCMAKE_EXE_LINKER_FLAGS=
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+# intercept_tls_get_addr=0: this compiler's leak checker keeps track of the dynamic TLS blocks of
+# libraries loaded at run time and, once such a library is gone again, reads a block that no
+# longer exists and crashes its tracer ("Tracer caught signal 11", after "DTLS ... at
+# 0x0000000010ac"), every time for the About window's test; without the tracking, the blocks
+# are not scanned as roots, which can only hide a leak held by a plugin's thread-local data,
+# never report one that is not.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0"
 export LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
@@ -44,4 +50,4 @@ run_suite -LE media
 # ends, and keeps allocations past the plugin's unloading that cannot be attributed to a
 # library to suppress; they run under AddressSanitizer and UndefinedBehaviorSanitizer without
 # the leak checker. This is the one place where a suite goes without it.
-ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" run_suite -L media
+ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:intercept_tls_get_addr=0" run_suite -L media
